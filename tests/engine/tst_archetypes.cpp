@@ -1,0 +1,148 @@
+// SPDX-FileCopyrightText: 2026 The Planetarch developers
+// SPDX-License-Identifier: MIT
+#include "archetypes.h"
+
+#include <QSet>
+#include <QTest>
+
+using namespace planetarch;
+using namespace Qt::StringLiterals;
+
+class TestArchetypes : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void emptyUntilFilled();
+    void refillingWritesTheSameValues();
+    void planetOrder();
+    void textsThatLookLikeTypos_data();
+    void textsThatLookLikeTypos();
+    void onlyMercuryHasADoubleBlank();
+    void outerPlanetsRepeatTheirNames();
+    void everyCellHasText();
+    void pictureNames();
+};
+
+void TestArchetypes::emptyUntilFilled()
+{
+    ArchetypeTable table;
+    QVERIFY(!table.isFilled());
+    QVERIFY(table.cell(Column::PlanetName, 0).isEmpty());
+    table.fillArchetypeTables();
+    QVERIFY(table.isFilled());
+    QCOMPARE(table.cell(Column::PlanetName, 0), u"Sun"_s);
+}
+
+void TestArchetypes::refillingWritesTheSameValues()
+{
+    ArchetypeTable once;
+    once.fillArchetypeTables();
+    ArchetypeTable twice;
+    twice.fillArchetypeTables();
+    twice.fillArchetypeTables();
+    for (int index = 0; index < PlanetCount; ++index)
+        QCOMPARE(twice.row(index), once.row(index));
+}
+
+void TestArchetypes::planetOrder()
+{
+    ArchetypeTable table;
+    table.fillArchetypeTables();
+    const QStringList expected{u"Sun"_s,     u"Moon"_s,   u"Mars"_s,   u"Venus"_s,   u"Mercury"_s,
+                               u"Jupiter"_s, u"Saturn"_s, u"Uranus"_s, u"Neptune"_s, u"Pluto"_s};
+    QStringList names;
+    for (int index = 0; index < PlanetCount; ++index)
+        names << table.cell(Column::PlanetName, index);
+    QCOMPARE(names, expected);
+}
+
+void TestArchetypes::textsThatLookLikeTypos_data()
+{
+    QTest::addColumn<int>("planet");
+    QTest::addColumn<Column>("column");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("Mercury rules a lower-case virgo")
+        << 4 << Column::RuledSigns << u"Gemini And virgo"_s;
+    QTest::newRow("Jupiter's detriment has a capital Virgo")
+        << 5 << Column::Detriment << u"Gemini And Virgo"_s;
+    QTest::newRow("Pluto has one other name") << 9 << Column::AlsoKnownAs << u"The Soul Essence"_s;
+    QTest::newRow("Mars rules with a comma") << 2 << Column::RuledSigns << u"Aries, Scorpio"_s;
+    QTest::newRow("Venus rules with And") << 3 << Column::RuledSigns << u"Taurus And Libra"_s;
+    QTest::newRow("Mars detriment in brackets") << 2 << Column::Detriment << u"Libra (Taurus)"_s;
+    QTest::newRow("Uranus tarot names a sign")
+        << 7 << Column::TarotCard << u"The Fool, The Star (Aquarius)"_s;
+    QTest::newRow("Pluto tarot names a sign")
+        << 9 << Column::TarotCard << u"The Fool, The Death (Scorpio)"_s;
+    QTest::newRow("Sun is the King") << 0 << Column::Archetype << u"The King"_s;
+    QTest::newRow("Moon is the Queen") << 1 << Column::Archetype << u"The Queen"_s;
+    QTest::newRow("Mercury counts beans")
+        << 4 << Column::AlsoKnownAs << u"The Bean Counter, The Thinker"_s;
+    QTest::newRow("Venus has five keywords")
+        << 3 << Column::Keywords << u"Loving, Warm, Affectionate, Artistic, Sensual"_s;
+}
+
+void TestArchetypes::textsThatLookLikeTypos()
+{
+    QFETCH(int, planet);
+    QFETCH(Column, column);
+    QFETCH(QString, expected);
+    ArchetypeTable table;
+    table.fillArchetypeTables();
+    QCOMPARE(table.cell(column, planet), expected);
+}
+
+void TestArchetypes::onlyMercuryHasADoubleBlank()
+{
+    ArchetypeTable table;
+    table.fillArchetypeTables();
+    for (int index = 0; index < PlanetCount; ++index) {
+        const QString &text = table.cell(Column::Characteristics, index);
+        QCOMPARE(text.count(u"  "_s), index == 4 ? 1 : 0);
+    }
+    QVERIFY(table.cell(Column::Characteristics, 4).contains(u"feasible or not.  You are"_s));
+    QVERIFY(table.cell(Column::Characteristics, 2).contains(u"You area always on the move"_s));
+    QVERIFY(table.cell(Column::Characteristics, 1).contains(u"creative and and artistic"_s));
+}
+
+void TestArchetypes::outerPlanetsRepeatTheirNames()
+{
+    ArchetypeTable table;
+    table.fillArchetypeTables();
+    for (int index = 7; index < PlanetCount; ++index) {
+        const QString &name = table.cell(Column::PlanetName, index);
+        QCOMPARE(table.cell(Column::Keywords, index), name);
+        QCOMPARE(table.cell(Column::Characteristics, index), name);
+    }
+    for (int index = 0; index < 7; ++index)
+        QVERIFY(table.cell(Column::Characteristics, index).startsWith(u"You "_s));
+}
+
+void TestArchetypes::everyCellHasText()
+{
+    ArchetypeTable table;
+    table.fillArchetypeTables();
+    const Column columns[] = {Column::PlanetName, Column::Archetype,       Column::AlsoKnownAs,
+                              Column::Keywords,   Column::Characteristics, Column::RuledSigns,
+                              Column::TarotCard,  Column::Detriment};
+    for (int index = 0; index < PlanetCount; ++index) {
+        for (Column column : columns) {
+            const QString &text = table.cell(column, index);
+            QVERIFY2(!text.isEmpty() && text.trimmed() == text,
+                     qPrintable(u"planet %1 column %2"_s.arg(index).arg(int(column))));
+        }
+    }
+}
+
+void TestArchetypes::pictureNames()
+{
+    ArchetypeTable table;
+    table.fillArchetypeTables();
+    for (int index = 0; index < PlanetCount; ++index)
+        QCOMPARE(planetPictureName(index),
+                 table.cell(Column::PlanetName, index).toLower() + u".jpg"_s);
+}
+
+QTEST_APPLESS_MAIN(TestArchetypes)
+#include "tst_archetypes.moc"
