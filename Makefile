@@ -5,7 +5,7 @@ PACKAGES := cmake ninja-build g++ make qt6-base-dev qt6-base-dev-tools libgl-dev
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps configure build run test bench clean
 
 all: build
 
@@ -37,6 +37,10 @@ run: deps
 
 test: build
 	@ctest --preset $(PRESET)
+
+bench: configure
+	@cmake --build --preset $(PRESET) --target benchmarks
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/bench_reading
 
 clean:
 	rm -rf $(BUILD)

@@ -1,14 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Planetarch developers
 // SPDX-License-Identifier: MIT
+#include "frmmain.h"
+
 #include <QApplication>
-#include <QLabel>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QLabel placeholder(QStringLiteral("Planetarch"));
-    placeholder.setWindowTitle(QStringLiteral("Planetarch v1.0"));
-    placeholder.resize(592, 370);
-    placeholder.show();
+    planetarch::FrmMain window;
+    window.show();
     return app.exec();
 }

@@ -1,0 +1,42 @@
+// SPDX-FileCopyrightText: 2026 The Planetarch developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+class QPushButton;
+class QWidget;
+
+namespace planetarch {
+
+inline const QString ApplicationTitle = QStringLiteral("Planetarch");
+inline const QString WindowCaption = QStringLiteral("Planetarch v1.0");
+
+namespace colours {
+inline constexpr QRgb Pink = 0xFFFC61A7;    // 252, 97, 167
+inline constexpr QRgb Magenta = 0xFFDB2B8B; // 219, 43, 139
+inline constexpr QRgb Navy = 0xFF000080;    // 0, 0, 128
+inline constexpr QRgb Link = 0xFF0000C0;    // 0, 0, 192
+} // namespace colours
+
+enum FontStyle { Regular = 0x0, Bold = 0x1, Underlined = 0x2 };
+
+// The windows name Verdana and the old dialog face. Where those are missing (any Linux desktop)
+// Qt's substitution picks DejaVu Sans, which keeps their width; the texts and sizes stay as
+// designed. Sizes become pixel sizes (pt * 96 / 72) so text keeps its proportion to the fixed twips
+// layout.
+QFont verdana(qreal points, int style = Regular);
+QFont dialogFont(qreal points = 8.25, int style = Regular);
+
+// The program's icon, at every size the pictures offer.
+QIcon programIcon();
+
+// A button face in a colour of its own, raised, sunk while pressed.
+void paintButtonFace(QPushButton *button, QRgb face);
+
+// Sets the window colour and text colour that a widget and its children inherit.
+void setColours(QWidget *widget, QColor background, QColor text);
+
+} // namespace planetarch

@@ -1,0 +1,54 @@
+// SPDX-FileCopyrightText: 2026 The Planetarch developers
+// SPDX-License-Identifier: MIT
+#include "messages.h"
+
+#include "look.h"
+
+#include <QMessageBox>
+
+namespace planetarch::messages {
+
+namespace {
+
+Answer showMessageBox(QWidget *parent, const Message &message)
+{
+    const bool question = message.buttons == Buttons::YesNo;
+    QMessageBox box(message.icon == Icon::Critical ? QMessageBox::Critical
+                                                   : QMessageBox::Information,
+                    ApplicationTitle, message.text,
+                    question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(question ? QMessageBox::Yes : QMessageBox::Ok);
+    box.setWindowModality(Qt::ApplicationModal);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return question ? Answer::No : Answer::Ok;
+    }
+}
+
+Presenter &presenter()
+{
+    static Presenter current;
+    return current;
+}
+
+} // namespace
+
+Answer show(QWidget *parent, const QString &text, Icon icon, Buttons buttons)
+{
+    const Message message{text, icon, buttons};
+    if (const Presenter &replacement = presenter())
+        return replacement(parent, message);
+    return showMessageBox(parent, message);
+}
+
+Presenter setPresenter(Presenter replacement)
+{
+    return std::exchange(presenter(), std::move(replacement));
+}
+
+} // namespace planetarch::messages
