@@ -1,13 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Planetarch developers
 // SPDX-License-Identifier: MIT
-#include "frmmain.h"
+#include "startup.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    planetarch::FrmMain window;
-    window.show();
-    return app.exec();
+    return planetarch::runProgram(app);
 }

@@ -3,9 +3,11 @@
 #include "look.h"
 
 #include <QIcon>
+#include <QLabel>
 #include <QPalette>
 #include <QPushButton>
 
+#include <algorithm>
 #include <cmath>
 
 namespace planetarch {
@@ -61,6 +63,11 @@ void paintButtonFace(QPushButton *button, QRgb face)
                                          "QPushButton:pressed { border-style: inset; }"
                                          "QPushButton:focus { border-color: %2; }")
                               .arg(colour, QColor(face).lighter(130).name()));
+}
+
+void growToFitText(QLabel *label)
+{
+    label->resize(label->width(), std::max(label->height(), label->heightForWidth(label->width())));
 }
 
 void setColours(QWidget *widget, QColor background, QColor text)

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QString>
 
+class QLabel;
 class QPushButton;
 class QWidget;
 
@@ -35,6 +36,10 @@ QIcon programIcon();
 
 // A button face in a colour of its own, raised, sunk while pressed.
 void paintButtonFace(QPushButton *button, QRgb face);
+
+// Lets a word-wrapped label grow downwards when the substitute face needs more lines or line
+// spacing than the design allowed; its width and position stay as designed.
+void growToFitText(QLabel *label);
 
 // Sets the window colour and text colour that a widget and its children inherit.
 void setColours(QWidget *widget, QColor background, QColor text);

@@ -8,14 +8,19 @@
 
 namespace planetarch::messages {
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 Answer showMessageBox(QWidget *parent, const Message &message)
 {
     const bool question = message.buttons == Buttons::YesNo;
+    // A carriage return alone breaks the line in the program's texts; Qt breaks on line feeds.
+    QString text = message.text;
+    text.replace(u"\r\n"_s, u"\n"_s).replace(u'\r', u'\n');
     QMessageBox box(message.icon == Icon::Critical ? QMessageBox::Critical
                                                    : QMessageBox::Information,
-                    ApplicationTitle, message.text,
+                    ApplicationTitle, text,
                     question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(question ? QMessageBox::Yes : QMessageBox::Ok);

@@ -4,13 +4,16 @@
 
 #include "addresses.h"
 #include "entry.h"
+#include "frmabout.h"
 #include "linklabel.h"
 #include "look.h"
 #include "messages.h"
+#include "modhelp.h"
 #include "panelframe.h"
 #include "text.h"
 #include "twips.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -156,6 +159,7 @@ FrmMain::FrmMain(QWidget *parent) : QMainWindow(parent)
     buildResultPanel(client);
     buildBannerStrip(client);
     loadPlanetPictures();
+    connectCommands();
 
     // Fixed size: the layout is designed to the pixel, so the window neither grows nor maximises.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -332,6 +336,26 @@ void FrmMain::buildBannerStrip(QWidget *client)
     m_lblCobrand->raise();
 }
 
+void FrmMain::connectCommands()
+{
+    connect(m_mnuExit, &QAction::triggered, this, &QWidget::close);
+    connect(m_mnuOnline, &QAction::triggered, this, &modHelp::openHelpPage);
+    connect(m_mnuVisit, &QAction::triggered, this, &modHelp::openHomePage);
+    connect(m_mnuUpdate, &QAction::triggered, this, &modHelp::openDownloadPage);
+    connect(m_mnuAbout, &QAction::triggered, this, &FrmMain::showAbout);
+    connect(m_mnuDonate, &QAction::triggered, this, &modHelp::openDonatePage);
+    connect(m_label14, &LinkLabel::clicked, this, &modHelp::openHomePage);
+    connect(m_lblFullBrand, &LinkLabel::clicked, this, &modHelp::openFullBrandPage);
+    connect(m_lblCobrand, &LinkLabel::clicked, this, &modHelp::openCoBrandPage);
+}
+
+void FrmMain::showAbout()
+{
+    // Built afresh for each showing; the main window takes no input until it is closed.
+    FrmAbout about(this);
+    about.exec();
+}
+
 void FrmMain::loadPlanetPictures()
 {
     // Decoded once; each reading only hands the ready picture to picPlanet.
@@ -468,6 +492,12 @@ void FrmMain::setPanelKeyboardReach(QWidget *panel, bool reachable)
         const auto policy = Qt::FocusPolicy(control->property("designedFocusPolicy").toInt());
         control->setFocusPolicy(reachable ? policy : Qt::NoFocus);
     }
+}
+
+void FrmMain::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    modHelp::endProgram();
 }
 
 bool FrmMain::eventFilter(QObject *watched, QEvent *event)

@@ -47,12 +47,14 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildMenus();
     void buildEntryPanel(QWidget *client);
     void buildResultPanel(QWidget *client);
     void buildBannerStrip(QWidget *client);
+    void connectCommands();
     void loadPlanetPictures();
 
     void prepareEntry();
@@ -61,6 +63,7 @@ private:
     void proceed();
     void back();
     void showMatch(const RulerMatch &match);
+    void showAbout();
     void setPanelKeyboardReach(QWidget *panel, bool reachable);
 
     ReadingEngine m_engine;

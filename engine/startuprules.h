@@ -1,0 +1,33 @@
+// SPDX-FileCopyrightText: 2026 The Planetarch developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+#include <optional>
+
+namespace planetarch {
+
+// The update reminder asks at most once a fortnight. The stored value is the date and time it last
+// asked (or first ran), as ISO 8601 text.
+enum class ReminderAction {
+    RecordOnly, // nothing usable is stored: remember now, ask nothing
+    Nothing,    // asked within 14 days either way of today
+    Ask,        // ask, then remember now whatever the answer
+};
+
+// Only calendar dates count: the stored date minus today, in days, from -14 to 14 is quiet.
+// A stored text that is no date is treated like no value at all, so a damaged store heals itself.
+ReminderAction reminderAction(const std::optional<QString> &stored, const QDate &today);
+QString reminderStamp(const QDateTime &now);
+
+// The banner draw: x in [0, 1) gives round(x * 6 + 1), halves rounding up, so 1 to 7.
+int coBrandNumber(float x);
+
+enum class BannerChoice { FullBrand, CoBrand, AsBuilt };
+// 2, 4 and 6 raise the full-branding offer, 1, 3 and 5 the co-branding one; 7 leaves the strip
+// as built (co-branding in front).
+BannerChoice bannerChoice(int coBrandNumber);
+
+} // namespace planetarch

@@ -1,0 +1,165 @@
+// SPDX-FileCopyrightText: 2026 The Planetarch developers
+// SPDX-License-Identifier: MIT
+
+// Behaviour that is about processes, checked with real processes: the program itself and the probe
+// (the program with its message box and browser turned into output lines). Every test has its own
+// home and runtime folder, so neither the user's settings nor a running copy are touched.
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString ProgramPath = QStringLiteral(PLANETARCH_PROGRAM);
+const QString ProbePath = QStringLiteral(PLANETARCH_PROBE);
+const QString AlreadyRunning = u"message: Application is already running"_s;
+
+} // namespace
+
+class TestProcesses : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void secondCopyIsRefusedAndEnds();
+    void lockOfAKilledCopyDoesNotBlock();
+    void copiesStartedTogetherLeaveExactlyOne();
+
+private:
+    QProcess *start(const QString &program, const QStringList &arguments = {});
+    QString lockPath() const
+    {
+        return m_runtime->filePath(u"example.planetarch.Planetarch.lock"_s);
+    }
+    // Reads the process's output until a line starts with one of the prefixes.
+    static bool waitForLine(QProcess *process, const QStringList &prefixes,
+                            QString *line = nullptr);
+
+    std::unique_ptr<QTemporaryDir> m_home;
+    std::unique_ptr<QTemporaryDir> m_runtime;
+    std::vector<std::unique_ptr<QProcess>> m_processes;
+};
+
+void TestProcesses::init()
+{
+    m_home = std::make_unique<QTemporaryDir>();
+    m_runtime = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_home->isValid() && m_runtime->isValid());
+    QVERIFY(QFile::setPermissions(m_runtime->path(),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+}
+
+void TestProcesses::cleanup()
+{
+    for (const std::unique_ptr<QProcess> &process : m_processes) {
+        if (process->state() != QProcess::NotRunning) {
+            process->kill();
+            process->waitForFinished(5000);
+        }
+    }
+    m_processes.clear();
+}
+
+QProcess *TestProcesses::start(const QString &program, const QStringList &arguments)
+{
+    auto process = std::make_unique<QProcess>();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    environment.insert(u"HOME"_s, m_home->path());
+    environment.insert(u"XDG_CONFIG_HOME"_s, m_home->filePath(u".config"_s));
+    environment.insert(u"XDG_RUNTIME_DIR"_s, m_runtime->path());
+    process->setProcessEnvironment(environment);
+    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process->start(program, arguments);
+    m_processes.push_back(std::move(process));
+    return m_processes.back().get();
+}
+
+bool TestProcesses::waitForLine(QProcess *process, const QStringList &prefixes, QString *found)
+{
+    QDeadlineTimer deadline(20000);
+    while (!deadline.hasExpired()) {
+        while (process->canReadLine()) {
+            const QString line = QString::fromUtf8(process->readLine()).trimmed();
+            for (const QString &prefix : prefixes) {
+                if (line.startsWith(prefix)) {
+                    if (found)
+                        *found = line;
+                    return true;
+                }
+            }
+        }
+        if (process->state() == QProcess::NotRunning && !process->canReadLine())
+            return false;
+        process->waitForReadyRead(100);
+    }
+    return false;
+}
+
+void TestProcesses::secondCopyIsRefusedAndEnds()
+{
+    QProcess *first = start(ProgramPath);
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(lockPath()), 20000);
+
+    QProcess *second = start(ProbePath);
+    QVERIFY(waitForLine(second, {AlreadyRunning}));
+    QVERIFY(second->waitForFinished(20000));
+    QCOMPARE(second->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second->exitCode(), 0);
+    QVERIFY(!second->readAll().contains("ready"));
+
+    // The first copy is untouched and keeps its lock.
+    QCOMPARE(first->state(), QProcess::Running);
+    QVERIFY(QFile::exists(lockPath()));
+}
+
+void TestProcesses::lockOfAKilledCopyDoesNotBlock()
+{
+    QProcess *killed = start(ProgramPath);
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(lockPath()), 20000);
+    killed->kill(); // SIGKILL: no chance to remove its lock
+    QVERIFY(killed->waitForFinished(20000));
+    QVERIFY(QFile::exists(lockPath()));
+
+    QProcess *next = start(ProbePath);
+    QString ready;
+    QVERIFY(waitForLine(next, {u"ready:"_s}, &ready));
+    QCOMPARE(ready, u"ready: frmMain"_s);
+}
+
+void TestProcesses::copiesStartedTogetherLeaveExactlyOne()
+{
+    constexpr int Copies = 8;
+    QList<QProcess *> copies;
+    for (int copy = 0; copy < Copies; ++copy)
+        copies << start(ProbePath);
+
+    int running = 0;
+    int refused = 0;
+    for (QProcess *copy : copies) {
+        QString line;
+        QVERIFY(waitForLine(copy, {AlreadyRunning, u"ready:"_s}, &line));
+        if (line.startsWith(u"ready:"_s)) {
+            ++running;
+        } else {
+            QVERIFY(copy->waitForFinished(20000));
+            QCOMPARE(copy->exitCode(), 0);
+            ++refused;
+        }
+    }
+    QCOMPARE(running, 1);
+    QCOMPARE(refused, Copies - 1);
+}
+
+QTEST_GUILESS_MAIN(TestProcesses)
+#include "tst_processes.moc"
