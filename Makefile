@@ -1,7 +1,7 @@
 # The front door: `make run` and `make test` work on a fresh Debian machine.
 PRESET   := default
 BUILD    := build
-PACKAGES := cmake ninja-build g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core
+PACKAGES := cmake ninja-build g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core fonts-dejavu-extra
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 

@@ -4,6 +4,7 @@
 #include "frmabout.h"
 #include "frmmain.h"
 #include "linklabel.h"
+#include "menus.h"
 #include "textfit.h"
 #include "urlrecorder.h"
 
@@ -39,8 +40,6 @@ private slots:
     void aboutTextsFit();
 
 private:
-    void chooseMenuItem(const QString &menu, const QString &item);
-    void clickBarAction(QAction *action);
     LinkLabel *bannerInFront() const;
 
     FrmMain *m_window = nullptr;
@@ -57,25 +56,6 @@ void TestLinks::cleanup()
 {
     delete m_window;
     m_window = nullptr;
-}
-
-void TestLinks::clickBarAction(QAction *action)
-{
-    QMenuBar *bar = m_window->menuBar();
-    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(action).center());
-}
-
-// As a person would: open the menu from the bar, then click the item.
-void TestLinks::chooseMenuItem(const QString &menuName, const QString &itemName)
-{
-    auto *menu = m_window->findChild<QMenu *>(menuName);
-    QVERIFY(menu);
-    clickBarAction(menu->menuAction());
-    QTRY_VERIFY(menu->isVisible());
-    auto *item = m_window->findChild<QAction *>(itemName);
-    QVERIFY(item);
-    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
-    QTRY_VERIFY(!menu->isVisible());
 }
 
 // The banner a click on the strip reaches.
@@ -118,7 +98,7 @@ void TestLinks::commands()
     UrlRecorder urls;
     for (int click = 0; click < 2; ++click) {
         if (!menu.isEmpty()) {
-            chooseMenuItem(menu, control);
+            QVERIFY(chooseMenuItem(m_window, menu, control));
         } else {
             QLabel *label = control == u"banner"_s ? bannerInFront()
                                                    : m_window->findChild<LinkLabel *>(control);
@@ -137,7 +117,7 @@ void TestLinks::donateActsFromTheMenuBar()
     UrlRecorder urls;
     auto *donate = m_window->findChild<QAction *>(u"mnuDonate"_s);
     QVERIFY(donate && !donate->menu());
-    clickBarAction(donate);
+    clickBarAction(m_window, donate);
     QCOMPARE(urls.addresses(), QStringList{addresses::DonatePage});
     // Alt+D is the Donate command's key.
     QTest::keyClick(m_window, Qt::Key_D, Qt::AltModifier);
@@ -162,7 +142,8 @@ void TestLinks::aboutIsModalAndBuiltAfresh()
             inspected = true;
             QTest::keyClick(about, Qt::Key_Escape);
         });
-        chooseMenuItem(u"mnuHelp"_s, u"mnuAbout"_s); // returns once the window is closed
+        // Returns once the modal window is closed.
+        QVERIFY(chooseMenuItem(m_window, u"mnuHelp"_s, u"mnuAbout"_s));
         QVERIFY(inspected);
         QCOMPARE(m_window->findChildren<FrmAbout *>().size(), 0);
     }

@@ -34,6 +34,8 @@ private slots:
     void secondCopyIsRefusedAndEnds();
     void lockOfAKilledCopyDoesNotBlock();
     void copiesStartedTogetherLeaveExactlyOne();
+    void closingTheMainWindowLeavesTheExitWindow();
+    void closingTheExitWindowEndsTheProgram();
 
 private:
     QProcess *start(const QString &program, const QStringList &arguments = {});
@@ -159,6 +161,30 @@ void TestProcesses::copiesStartedTogetherLeaveExactlyOne()
     }
     QCOMPARE(running, 1);
     QCOMPARE(refused, Copies - 1);
+}
+
+void TestProcesses::closingTheMainWindowLeavesTheExitWindow()
+{
+    QProcess *program = start(ProbePath, {u"--close-main"_s});
+    QString line;
+    QVERIFY(waitForLine(program, {u"after closing the main window:"_s}, &line));
+    QCOMPARE(line, u"after closing the main window: frmExit"_s);
+    QCOMPARE(program->state(), QProcess::Running);
+    QVERIFY(QFile::exists(lockPath()));
+}
+
+void TestProcesses::closingTheExitWindowEndsTheProgram()
+{
+    QProcess *program = start(ProbePath, {u"--close-main"_s, u"--then-exit"_s});
+    QString line;
+    QVERIFY(waitForLine(program, {u"ended:"_s}, &line));
+    QCOMPARE(line, u"ended: 0"_s);
+    QVERIFY(program->waitForFinished(20000));
+    QCOMPARE(program->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program->exitCode(), 0);
+    // The lock went with it: the next start is not refused.
+    QProcess *next = start(ProbePath);
+    QVERIFY(waitForLine(next, {u"ready:"_s}));
 }
 
 QTEST_GUILESS_MAIN(TestProcesses)

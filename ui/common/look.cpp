@@ -70,6 +70,17 @@ void growToFitText(QLabel *label)
     label->resize(label->width(), std::max(label->height(), label->heightForWidth(label->width())));
 }
 
+void keepDesignedWidth(QLabel *label, int designedWidth)
+{
+    label->adjustSize();
+    for (int stretch = 95; stretch >= 75 && label->width() > designedWidth; stretch -= 5) {
+        QFont font = label->font();
+        font.setStretch(stretch);
+        label->setFont(font);
+        label->adjustSize();
+    }
+}
+
 void setColours(QWidget *widget, QColor background, QColor text)
 {
     QPalette palette = widget->palette();

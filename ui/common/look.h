@@ -41,6 +41,11 @@ void paintButtonFace(QPushButton *button, QRgb face);
 // spacing than the design allowed; its width and position stay as designed.
 void growToFitText(QLabel *label);
 
+// A label that sizes itself to its text was designed to a width that Verdana meets. Where the
+// substitute face runs wider than that, its letters are narrowed (same pixel size and weight) until
+// the text fits the designed width again; with Verdana present nothing changes.
+void keepDesignedWidth(QLabel *label, int designedWidth);
+
 // Sets the window colour and text colour that a widget and its children inherit.
 void setColours(QWidget *widget, QColor background, QColor text);
 

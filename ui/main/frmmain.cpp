@@ -5,6 +5,7 @@
 #include "addresses.h"
 #include "entry.h"
 #include "frmabout.h"
+#include "frmexit.h"
 #include "linklabel.h"
 #include "look.h"
 #include "messages.h"
@@ -496,8 +497,17 @@ void FrmMain::setPanelKeyboardReach(QWidget *panel, bool reachable)
 
 void FrmMain::closeEvent(QCloseEvent *event)
 {
+    // The main window always closes; the exit window takes over and ends the program later.
     event->accept();
-    modHelp::endProgram();
+    if (modHelp::programEnding())
+        return;
+    if (m_proceeding) {
+        // Closed while a reading is still being handled (its message box open, say): there is no
+        // exit window to take over, so end here rather than live on windowless, holding the lock.
+        modHelp::endProgram();
+        return;
+    }
+    FrmExit::showExitWindow();
 }
 
 bool FrmMain::eventFilter(QObject *watched, QEvent *event)

@@ -1,0 +1,34 @@
+// SPDX-FileCopyrightText: 2026 The Planetarch developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+namespace planetarch::testing {
+
+// Clicks an entry of the window's menu bar.
+inline void clickBarAction(QMainWindow *window, QAction *action)
+{
+    QMenuBar *bar = window->menuBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(action).center());
+}
+
+// As a person would: opens the menu from the bar, then clicks the item. False when either is not
+// there or the menu did not open.
+inline bool chooseMenuItem(QMainWindow *window, const QString &menuName, const QString &itemName)
+{
+    auto *menu = window->findChild<QMenu *>(menuName);
+    auto *item = window->findChild<QAction *>(itemName);
+    if (!menu || !item)
+        return false;
+    clickBarAction(window, menu->menuAction());
+    if (!QTest::qWaitFor([menu] { return menu->isVisible(); }))
+        return false;
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+    return true;
+}
+
+} // namespace planetarch::testing
