@@ -1,11 +1,12 @@
 # The front door: `make run` and `make test` work on a fresh Debian machine.
 PRESET   := default
 BUILD    := build
-PACKAGES := cmake ninja-build g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core fonts-dejavu-extra
+PACKAGES := cmake ninja-build g++ make qt6-base-dev qt6-base-dev-tools libgl-dev \
+            fonts-dejavu-core fonts-dejavu-extra desktop-file-utils appstream dpkg-dev
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench package screenshots clean
 
 all: build
 
@@ -41,6 +42,14 @@ test: build
 bench: configure
 	@cmake --build --preset $(PRESET) --target benchmarks
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/bench_reading
+
+# The .deb lands in build/; its dependencies are read off the binary.
+package: build
+	@cd $(BUILD) && cpack -G DEB
+
+# Regenerate whenever a window changes: the README shows these.
+screenshots: configure
+	@cmake --build --preset $(PRESET) --target screenshots
 
 clean:
 	rm -rf $(BUILD)

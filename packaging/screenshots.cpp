@@ -1,0 +1,64 @@
+// SPDX-FileCopyrightText: 2026 The Planetarch developers
+// SPDX-License-Identifier: MIT
+
+// Renders the program's windows to PNG for the README and the software centre:
+// `make screenshots` writes docs/screenshots/. The windows are the real ones, under the offscreen
+// platform, so nothing appears on screen and no settings or lock are touched.
+
+#include "chance.h"
+#include "frmabout.h"
+#include "frmexit.h"
+#include "frmmain.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextStream>
+
+using namespace planetarch;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+bool save(QWidget *window, const QDir &folder, const QString &name, QTextStream &log)
+{
+    window->show();
+    QApplication::processEvents();
+    const QString path = folder.filePath(name);
+    const bool ok = window->grab().save(path);
+    log << (ok ? "wrote " : "FAILED ") << path << '\n';
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QTextStream log(stdout);
+    if (app.arguments().size() != 2) {
+        log << "usage: screenshots <folder>\n";
+        return 2;
+    }
+    const QDir folder(app.arguments().at(1));
+    folder.mkpath(u"."_s);
+    chance::setSource([] { return 0.3f; }); // always the same appeal in the exit window
+
+    bool ok = true;
+    FrmMain main;
+    main.findChild<QLineEdit *>(u"txtName"_s)->setText(u"Ann"_s);
+    main.findChild<QComboBox *>(u"cboMonth"_s)->setCurrentText(u"November"_s);
+    main.findChild<QComboBox *>(u"cboYear"_s)->setCurrentText(u"1980"_s);
+    ok &= save(&main, folder, u"main-entry.png"_s, log);
+    main.findChild<QPushButton *>(u"cmdProceed"_s)->click();
+    ok &= save(&main, folder, u"main-result.png"_s, log);
+
+    FrmAbout about;
+    ok &= save(&about, folder, u"about.png"_s, log);
+
+    FrmExit exitWindow;
+    ok &= save(&exitWindow, folder, u"exit.png"_s, log);
+    return ok ? 0 : 1;
+}
