@@ -62,18 +62,6 @@ QString catalogueText()
            u"experience with your friends and family. "_s;
 }
 
-template <typename Label = QLabel>
-Label *exitLabel(QWidget *parent, const QString &name, const QString &text, const QFont &font,
-                 QColor colour)
-{
-    auto *label = new Label(text, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(font);
-    setColours(label, parent->palette().color(QPalette::Window), colour);
-    return label;
-}
-
 PanelFrame *navyFrame(QWidget *parent, const QString &name, const QString &caption,
                       const QRect &rect)
 {
@@ -117,11 +105,11 @@ FrmExit::FrmExit(QWidget *parent) : QWidget(parent)
     picture1->setPixmap(programIcon().pixmap(32, 32));
     picture1->setFocusPolicy(Qt::TabFocus);
 
-    QLabel *label1 = exitLabel(this, u"Label1"_s, WindowCaption, dialogFont(18), Qt::black);
+    QLabel *label1 = makeLabel(this, u"Label1"_s, WindowCaption, dialogFont(18), Qt::black);
     label1->move(twips(1080), twips(240));
     label1->adjustSize();
 
-    QLabel *label2 = exitLabel(this, u"Label2"_s, appeals()[1], verdana(9.75, Bold), Qt::black);
+    QLabel *label2 = makeLabel(this, u"Label2"_s, appeals()[1], verdana(9.75, Bold), Qt::black);
     label2->setGeometry(twipsRect(120, 840, 6975, 1095));
     label2->setWordWrap(true);
 
@@ -200,12 +188,12 @@ void FrmExit::buildCatalogueFrame()
 {
     PanelFrame *frame6 = navyFrame(this, u"Frame6"_s, u"Download Runevale Softwares"_s,
                                    twipsRect(7320, 120, 3735, 4575));
-    QLabel *label3 = exitLabel(frame6, u"Label3"_s, catalogueText(), verdana(9), Qt::white);
+    QLabel *label3 = makeLabel(frame6, u"Label3"_s, catalogueText(), verdana(9), Qt::white);
     label3->setGeometry(twipsRect(120, 360, 3495, 3855));
     label3->setWordWrap(true);
 
     auto *lblGoToHome =
-        exitLabel<LinkLabel>(frame6, u"lblGoToHome"_s, u"Click Here To Visit Runevale Softwares"_s,
+        makeLabel<LinkLabel>(frame6, u"lblGoToHome"_s, u"Click Here To Visit Runevale Softwares"_s,
                              verdana(9, Bold | Underlined), QColor(255, 255, 0));
     lblGoToHome->move(twips(75), twips(4250));
     keepDesignedWidth(lblGoToHome, twips(3585));

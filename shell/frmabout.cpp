@@ -18,22 +18,6 @@ namespace planetarch {
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-template <typename Label = QLabel>
-Label *aboutLabel(QWidget *parent, const QString &name, const QString &text, const QFont &font,
-                  QRgb colour)
-{
-    auto *label = new Label(text, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(font);
-    setColours(label, Qt::black, QColor(colour));
-    return label;
-}
-
-} // namespace
-
 FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
 {
     setObjectName(u"frmAbout"_s);
@@ -62,26 +46,25 @@ FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
-    auto *lblHomePage = aboutLabel<LinkLabel>(
+    auto *lblHomePage = makeLabel<LinkLabel>(
         this, u"lblHomePage"_s, u"Click here to visit "_s + QUrl(addresses::HomePage).host(),
-        verdana(8.25, Underlined), colours::Pink);
+        verdana(8.25, Underlined), QColor(colours::Pink));
     lblHomePage->move(twips(1605), twips(1365));
     lblHomePage->adjustSize();
     connect(lblHomePage, &LinkLabel::clicked, this, &modHelp::openHomePage);
 
-    QLabel *label3 = aboutLabel(this, u"Label3"_s,
-                                u"Home Business Opportunity. Start your own Internet business and "
-                                u"make money online. Get this software fully branded for your "
-                                u"website."_s,
-                                verdana(8.25, Bold), colours::Magenta);
+    QLabel *label3 = makeLabel(this, u"Label3"_s,
+                               u"Home Business Opportunity. Start your own Internet business and "
+                               u"make money online. Get this software fully branded for your "
+                               u"website."_s,
+                               verdana(8.25, Bold), QColor(colours::Magenta));
     label3->setGeometry(twipsRect(90, 1800, 5565, 555));
     label3->setWordWrap(true);
     growToFitText(label3);
 
     // Under the full-branding offer, so it opens the full-branding page.
-    auto *lblCoBrand =
-        aboutLabel<LinkLabel>(this, u"lblCoBrand"_s, u"Click here for more details"_s,
-                              verdana(8.25, Underlined), colours::Pink);
+    auto *lblCoBrand = makeLabel<LinkLabel>(this, u"lblCoBrand"_s, u"Click here for more details"_s,
+                                            verdana(8.25, Underlined), QColor(colours::Pink));
     lblCoBrand->move(twips(3360), twips(2355));
     lblCoBrand->adjustSize();
     connect(lblCoBrand, &LinkLabel::clicked, this, &modHelp::openFullBrandPage);
@@ -94,16 +77,16 @@ FrmAbout::FrmAbout(QWidget *parent) : QDialog(parent)
     setColours(line2, QColor(colours::Magenta), QColor(colours::Magenta));
 
     QLabel *label2 =
-        aboutLabel(this, u"Label2"_s, WindowCaption, verdana(12, Bold), colours::Magenta);
+        makeLabel(this, u"Label2"_s, WindowCaption, verdana(12, Bold), QColor(colours::Magenta));
     label2->move(twips(750), twips(120));
     label2->adjustSize();
 
-    QLabel *label1 = aboutLabel(this, u"Label1"_s,
-                                u"Planetarch finds your planetary archetype based on the ruling "
-                                u"planet of your zodiac sign. The planetary archetype implies the "
-                                u"force of the planet that affects certain behavioral tendencies "
-                                u"in a person."_s,
-                                verdana(8.25), qRgb(255, 255, 255));
+    QLabel *label1 = makeLabel(this, u"Label1"_s,
+                               u"Planetarch finds your planetary archetype based on the ruling "
+                               u"planet of your zodiac sign. The planetary archetype implies the "
+                               u"force of the planet that affects certain behavioral tendencies "
+                               u"in a person."_s,
+                               verdana(8.25), Qt::white);
     label1->setGeometry(twipsRect(750, 390, 4905, 975));
     label1->setWordWrap(true);
     growToFitText(label1);

@@ -4,9 +4,9 @@
 
 #include <QColor>
 #include <QFont>
+#include <QLabel>
 #include <QString>
 
-class QLabel;
 class QPushButton;
 class QWidget;
 
@@ -48,5 +48,19 @@ void keepDesignedWidth(QLabel *label, int designedWidth);
 
 // Sets the window colour and text colour that a widget and its children inherit.
 void setColours(QWidget *widget, QColor background, QColor text);
+
+// A plain-text label (no mnemonics, no rich text) in its own font and text colour. It paints no
+// background of its own, so it shows whatever lies behind it.
+template <typename Label = QLabel>
+Label *makeLabel(QWidget *parent, const QString &name, const QString &text, const QFont &font,
+                 QColor colour)
+{
+    auto *label = new Label(text, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(font);
+    setColours(label, parent->palette().color(QPalette::Window), colour);
+    return label;
+}
 
 } // namespace planetarch

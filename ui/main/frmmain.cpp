@@ -49,13 +49,9 @@ struct LabelLook
 template <typename Label = QLabel>
 Label *makeLabel(QWidget *parent, const QString &name, const QString &text, const LabelLook &look)
 {
-    auto *label = new Label(text, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(look.font);
+    Label *label = planetarch::makeLabel<Label>(parent, name, text, look.font, QColor(look.colour));
     label->setAlignment(look.alignment);
     label->setWordWrap(look.wrap);
-    setColours(label, Qt::black, QColor(look.colour));
     return label;
 }
 
