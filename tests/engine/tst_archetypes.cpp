@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "archetypes.h"
 
-#include <QSet>
 #include <QTest>
 
 using namespace planetarch;
@@ -20,8 +19,6 @@ private slots:
     void textsThatLookLikeTypos();
     void onlyMercuryHasADoubleBlank();
     void outerPlanetsRepeatTheirNames();
-    void everyCellHasText();
-    void pictureNames();
 };
 
 void TestArchetypes::emptyUntilFilled()
@@ -117,31 +114,6 @@ void TestArchetypes::outerPlanetsRepeatTheirNames()
     }
     for (int index = 0; index < 7; ++index)
         QVERIFY(table.cell(Column::Characteristics, index).startsWith(u"You "_s));
-}
-
-void TestArchetypes::everyCellHasText()
-{
-    ArchetypeTable table;
-    table.fillArchetypeTables();
-    const Column columns[] = {Column::PlanetName, Column::Archetype,       Column::AlsoKnownAs,
-                              Column::Keywords,   Column::Characteristics, Column::RuledSigns,
-                              Column::TarotCard,  Column::Detriment};
-    for (int index = 0; index < PlanetCount; ++index) {
-        for (Column column : columns) {
-            const QString &text = table.cell(column, index);
-            QVERIFY2(!text.isEmpty() && text.trimmed() == text,
-                     qPrintable(u"planet %1 column %2"_s.arg(index).arg(int(column))));
-        }
-    }
-}
-
-void TestArchetypes::pictureNames()
-{
-    ArchetypeTable table;
-    table.fillArchetypeTables();
-    for (int index = 0; index < PlanetCount; ++index)
-        QCOMPARE(planetPictureName(index),
-                 table.cell(Column::PlanetName, index).toLower() + u".jpg"_s);
 }
 
 QTEST_APPLESS_MAIN(TestArchetypes)

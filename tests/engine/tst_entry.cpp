@@ -15,8 +15,6 @@ class TestEntry : public QObject
 private slots:
     void nameCharacter_data();
     void nameCharacter();
-    void leapYear_data();
-    void leapYear();
     void trimBlanks_data();
     void trimBlanks();
 };
@@ -52,25 +50,6 @@ void TestEntry::nameCharacter()
     QFETCH(int, code);
     QFETCH(bool, accepted);
     QCOMPARE(isNameCharacter(code), accepted);
-}
-
-void TestEntry::leapYear_data()
-{
-    QTest::addColumn<int>("year");
-    QTest::addColumn<bool>("leap");
-    QTest::newRow("1900, a century") << 1900 << false;
-    QTest::newRow("1904") << 1904 << true;
-    QTest::newRow("1901") << 1901 << false;
-    QTest::newRow("2000, divisible by 400") << 2000 << true;
-    QTest::newRow("2024") << 2024 << true;
-    QTest::newRow("2050") << 2050 << false;
-}
-
-void TestEntry::leapYear()
-{
-    QFETCH(int, year);
-    QFETCH(bool, leap);
-    QCOMPARE(isLeapYear(year), leap);
 }
 
 void TestEntry::trimBlanks_data()

@@ -15,10 +15,6 @@ class TestReferral : public QObject
 private slots:
     void focusIn_data();
     void focusIn();
-    void focusOut_data();
-    void focusOut();
-    void addresses_data();
-    void addresses();
     void referralChecks_data();
     void referralChecks();
     void valuesArriveIntact_data();
@@ -52,47 +48,6 @@ void TestReferral::focusIn()
     QFETCH(QString, placeholder);
     QFETCH(QString, after);
     QCOMPARE(textOnFocusIn(text, placeholder), after);
-}
-
-void TestReferral::focusOut_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("after");
-    QTest::newRow("empty") << QString() << placeholders::FriendEmail;
-    QTest::newRow("only blanks") << u"    "_s << placeholders::FriendEmail;
-    QTest::newRow("a line break is text") << u"\r\n"_s << u"\r\n"_s;
-    QTest::newRow("input stays, blanks and all") << u" bo@x.org "_s << u" bo@x.org "_s;
-}
-
-void TestReferral::focusOut()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, after);
-    QCOMPARE(textOnFocusOut(text, placeholders::FriendEmail), after);
-}
-
-void TestReferral::addresses_data()
-{
-    QTest::addColumn<QString>("sender");
-    QTest::addColumn<QString>("friendAddress");
-    QTest::addColumn<AddressVerdict>("verdict");
-    QTest::newRow("both empty") << QString() << QString() << AddressVerdict::NotDistinct;
-    QTest::newRow("the same") << u"a@b.c"_s << u"a@b.c"_s << AddressVerdict::NotDistinct;
-    QTest::newRow("both placeholders")
-        << placeholders::Email << placeholders::FriendEmail << AddressVerdict::Improper;
-    QTest::newRow("no @ in the friend's") << u"a@b.c"_s << u"b.c"_s << AddressVerdict::Improper;
-    QTest::newRow("@ but no dot") << u"a@b"_s << u"c@d.e"_s << AddressVerdict::Improper;
-    QTest::newRow("only dot before the @") << u"a.b@c"_s << u"d.e@f"_s << AddressVerdict::Valid;
-    QTest::newRow("differ only in case")
-        << u"Ann@x.org"_s << u"ann@x.org"_s << AddressVerdict::Valid;
-}
-
-void TestReferral::addresses()
-{
-    QFETCH(QString, sender);
-    QFETCH(QString, friendAddress);
-    QFETCH(AddressVerdict, verdict);
-    QCOMPARE(checkAddresses(sender, friendAddress), verdict);
 }
 
 void TestReferral::referralChecks_data()

@@ -330,20 +330,15 @@ void TestFrmMain::nameFilter_data()
 
     const Qt::KeyboardModifiers none = Qt::NoModifier;
     QTest::newRow("digit") << int(Qt::Key_5) << none << u"5"_s << u"Ann"_s << true;
-    QTest::newRow("hyphen") << int(Qt::Key_Minus) << none << u"-"_s << u"Ann"_s << true;
-    QTest::newRow("apostrophe") << int(Qt::Key_Apostrophe) << none << u"'"_s << u"Ann"_s << true;
     QTest::newRow("accented letter")
         << int(Qt::Key_Eacute) << none << u"\u00e9"_s << u"Ann"_s << true;
     QTest::newRow("Enter") << int(Qt::Key_Return) << none << u"\r"_s << u"Ann"_s << true;
     QTest::newRow("Escape") << int(Qt::Key_Escape) << none << u"\x1b"_s << u"Ann"_s << true;
     QTest::newRow("Ctrl+V") << int(Qt::Key_V) << Qt::KeyboardModifiers(Qt::ControlModifier)
                             << u"\x16"_s << u"Ann"_s << true;
-    QTest::newRow("Ctrl+Z") << int(Qt::Key_Z) << Qt::KeyboardModifiers(Qt::ControlModifier)
-                            << u"\x1a"_s << u"Ann"_s << true;
     QTest::newRow("small letter") << int(Qt::Key_E) << none << u"e"_s << u"Anne"_s << false;
     QTest::newRow("capital letter") << int(Qt::Key_Z) << Qt::KeyboardModifiers(Qt::ShiftModifier)
                                     << u"Z"_s << u"AnnZ"_s << false;
-    QTest::newRow("blank") << int(Qt::Key_Space) << none << u" "_s << u"Ann "_s << false;
     QTest::newRow("backspace") << int(Qt::Key_Backspace) << none << u"\b"_s << u"An"_s << false;
     QTest::newRow("arrow types nothing")
         << int(Qt::Key_Left) << none << QString() << u"Ann"_s << false;
