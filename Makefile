@@ -1,5 +1,8 @@
 # The front door: `make run` and `make test` work on a fresh Debian machine.
+# `make run` builds the release tree; `make test` (and CI) the developers' tree, where warnings
+# are errors. Override with PRESET=debug or PRESET=asan.
 PRESET   := default
+TEST_PRESET := dev
 BUILD    := build
 PACKAGES := cmake ninja-build g++ make qt6-base-dev qt6-base-dev-tools libgl-dev \
             fonts-dejavu-core fonts-dejavu-extra desktop-file-utils appstream dpkg-dev
@@ -36,8 +39,10 @@ run: deps
 	@$(MAKE) --no-print-directory build
 	./$(BUILD)/planetarch
 
-test: build
-	@ctest --preset $(PRESET)
+test: deps
+	@cmake --preset $(TEST_PRESET) >/dev/null
+	@cmake --build --preset $(TEST_PRESET)
+	@ctest --preset $(TEST_PRESET)
 
 bench: configure
 	@cmake --build --preset $(PRESET) --target benchmarks
@@ -52,4 +57,4 @@ screenshots: configure
 	@cmake --build --preset $(PRESET) --target screenshots
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-dev build-debug build-asan

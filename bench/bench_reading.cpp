@@ -4,8 +4,8 @@
 // What one press of the archetype button costs: the engine's resolution alone, and the whole press
 // through the window (validation, labels, picture, panel switch).
 
-#include "frmmain.h"
-#include "zodiac.h"
+#include "core/readingengine.h"
+#include "gui/mainwindow.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -41,14 +41,14 @@ void BenchReading::windowStartUp()
 {
     QBENCHMARK
     {
-        FrmMain window;
+        MainWindow window;
         Q_UNUSED(window);
     }
 }
 
 void BenchReading::pressArchetypeButton()
 {
-    FrmMain window;
+    MainWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.findChild<QLineEdit *>(u"txtName"_s)->setText(u"Ann"_s);

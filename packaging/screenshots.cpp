@@ -5,10 +5,10 @@
 // `make screenshots` writes docs/screenshots/. The windows are the real ones, under the offscreen
 // platform, so nothing appears on screen and no settings or lock are touched.
 
-#include "chance.h"
-#include "frmabout.h"
-#include "frmexit.h"
-#include "frmmain.h"
+#include "core/randomdraw.h"
+#include "gui/aboutdialog.h"
+#include "gui/exitwindow.h"
+#include "gui/mainwindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -44,10 +44,10 @@ int main(int argc, char *argv[])
     }
     const QDir folder(app.arguments().at(1));
     folder.mkpath(u"."_s);
-    chance::setSource([] { return 0.3f; }); // always the same appeal in the exit window
+    randomdraw::setSource([] { return 0.3f; }); // always the same appeal in the exit window
 
     bool ok = true;
-    FrmMain main;
+    MainWindow main;
     main.findChild<QLineEdit *>(u"txtName"_s)->setText(u"Ann"_s);
     main.findChild<QComboBox *>(u"cboMonth"_s)->setCurrentText(u"November"_s);
     main.findChild<QComboBox *>(u"cboYear"_s)->setCurrentText(u"1980"_s);
@@ -55,10 +55,10 @@ int main(int argc, char *argv[])
     main.findChild<QPushButton *>(u"cmdProceed"_s)->click();
     ok &= save(&main, folder, u"main-result.png"_s, log);
 
-    FrmAbout about;
+    AboutDialog about;
     ok &= save(&about, folder, u"about.png"_s, log);
 
-    FrmExit exitWindow;
+    ExitWindow exitWindow;
     ok &= save(&exitWindow, folder, u"exit.png"_s, log);
     return ok ? 0 : 1;
 }

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "messages.h"
+#include "gui/messages.h"
 
 #include <QList>
 

@@ -1,0 +1,34 @@
+// SPDX-FileCopyrightText: 2026 The Planetarch developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// The start of the program's life. runProgram() is all main() does: it names the application,
+// takes the single-instance lock (InstanceGuard), runs startProgram() and then the event loop.
+// startProgram() refuses a second copy, seeds the random draws, runs the update reminder, shows the
+// MainWindow and picks the banner. The program ends only through shutdown::endProgram().
+
+#include <QDateTime>
+
+class QApplication;
+class QSettings;
+
+namespace planetarch {
+
+class InstanceGuard;
+class MainWindow;
+
+// One reverse-DNS id for the desktop file, the icon, the lock and the window manager.
+inline constexpr char ApplicationId[] = "example.planetarch.Planetarch";
+
+void configureApplication(QApplication &app);
+
+// False when another copy runs: the user has been told and the program has ended.
+bool startProgram(InstanceGuard &guard, const QDateTime &now);
+
+int runProgram(QApplication &app);
+
+void updateReminder(QSettings &settings, const QDateTime &now);
+// Raises the banner that the draw picks (startuprules: bannerChoice).
+void raiseDrawnBanner(MainWindow &window, float draw);
+
+} // namespace planetarch

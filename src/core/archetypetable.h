@@ -1,0 +1,62 @@
+// SPDX-FileCopyrightText: 2026 The Planetarch developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+namespace planetarch {
+
+// A planet index names one row: 0 Sun, 1 Moon, 2 Mars, 3 Venus, 4 Mercury, 5 Jupiter, 6 Saturn,
+// 7 Uranus, 8 Neptune, 9 Pluto. The order is not the order from the Sun; the pictures follow it
+// too.
+inline constexpr int PlanetCount = 10;
+
+enum class Column {
+    PlanetName,
+    Archetype,
+    AlsoKnownAs,
+    Keywords,
+    Characteristics,
+    RuledSigns,
+    TarotCard,
+    Detriment,
+};
+
+struct PlanetArchetype
+{
+    QString planetName;
+    QString archetype;
+    QString alsoKnownAs;
+    QString keywords;
+    QString characteristics;
+    QString ruledSigns;
+    QString tarotCard;
+    QString detriment;
+
+    const QString &operator[](Column column) const;
+    bool operator==(const PlanetArchetype &) const = default;
+};
+
+// The whole astrological content of the program. It is empty until fill() runs; the reading fills
+// it on every press, which rewrites the same values.
+class ArchetypeTable
+{
+public:
+    void fill();
+    bool isFilled() const { return m_filled; }
+
+    // planetIndex must be 0 to PlanetCount - 1.
+    const PlanetArchetype &row(int planetIndex) const;
+    const QString &cell(Column column, int planetIndex) const { return row(planetIndex)[column]; }
+
+private:
+    std::array<PlanetArchetype, PlanetCount> m_rows;
+    bool m_filled = false;
+};
+
+// Resource name of the planet's picture ("sun.jpg" ... "pluto.jpg"), by planet index.
+QString planetPictureName(int planetIndex);
+
+} // namespace planetarch

@@ -1,0 +1,99 @@
+// SPDX-FileCopyrightText: 2026 The Planetarch developers
+// SPDX-License-Identifier: MIT
+#include "core/entryrules.h"
+
+#include "core/text.h"
+
+namespace planetarch {
+
+namespace {
+
+QStringList numberItems(int first, int last)
+{
+    QStringList items;
+    items.reserve(last - first + 1);
+    for (int value = first; value <= last; ++value)
+        items << QString::number(value);
+    return items;
+}
+
+constexpr int February = 1;
+constexpr int Backspace = 8;
+constexpr int Enter = 13;
+constexpr int Escape = 27;
+constexpr int Blank = 32;
+
+} // namespace
+
+QStringList dayItems()
+{
+    return numberItems(1, 31);
+}
+
+QStringList monthItems()
+{
+    return {QStringLiteral("January"), QStringLiteral("February"), QStringLiteral("March"),
+            QStringLiteral("April"),   QStringLiteral("May"),      QStringLiteral("June"),
+            QStringLiteral("July"),    QStringLiteral("August"),   QStringLiteral("September"),
+            QStringLiteral("October"), QStringLiteral("November"), QStringLiteral("December")};
+}
+
+QStringList yearItems()
+{
+    return numberItems(1900, 2050);
+}
+
+bool isNameCharacter(int code)
+{
+    return (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z') || code == Backspace ||
+           code == Blank;
+}
+
+std::optional<int> typedCharacter(int key, Qt::KeyboardModifiers modifiers, QStringView text)
+{
+    if (modifiers & (Qt::AltModifier | Qt::MetaModifier))
+        return std::nullopt;
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return Enter;
+    case Qt::Key_Escape:
+        return Escape;
+    case Qt::Key_Backspace:
+        return Backspace;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete:
+        return std::nullopt;
+    default:
+        break;
+    }
+    if ((modifiers & Qt::ControlModifier) && key >= Qt::Key_A && key <= Qt::Key_Z)
+        return key - Qt::Key_A + 1;
+    if (text.isEmpty() || (modifiers & Qt::ControlModifier))
+        return std::nullopt;
+    return static_cast<int>(text.toUcs4().value(0));
+}
+
+bool isLeapYear(int year)
+{
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+EntryVerdict checkEntry(QStringView name, int dayPosition, int monthPosition, int year)
+{
+    if (trimBlanks(name).isEmpty())
+        return EntryVerdict::BlankName;
+    if (monthPosition == February) {
+        const int lastDayPosition = isLeapYear(year) ? 28 : 27;
+        if (dayPosition > lastDayPosition)
+            return EntryVerdict::NoSuchFebruaryDay;
+    }
+    const bool thirtyDays =
+        monthPosition == 3 || monthPosition == 5 || monthPosition == 8 || monthPosition == 10;
+    if (thirtyDays && dayPosition == 30)
+        return EntryVerdict::NoSuchThirtyFirst;
+    return EntryVerdict::Valid;
+}
+
+} // namespace planetarch

@@ -1,0 +1,41 @@
+// SPDX-FileCopyrightText: 2026 The Planetarch developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QStringList>
+#include <QStringView>
+#include <Qt>
+
+#include <optional>
+
+namespace planetarch {
+
+// The items of the three birth-date lists, in list order.
+QStringList dayItems();   // "1" ... "31"
+QStringList monthItems(); // "January" ... "December"
+QStringList yearItems();  // "1900" ... "2050"
+
+// The name box takes plain Latin letters, the blank and backspace; every other typed character
+// (digits, punctuation, Enter, control characters, anything from code 128 up) is refused.
+bool isNameCharacter(int characterCode);
+
+// The character a key press types, as the name filter sees it: none for keys that only move,
+// select or edit (arrows, Tab, Delete...), a control code for Enter, Escape, Backspace and
+// Ctrl+letter. key is a Qt::Key, text what the key event carries.
+std::optional<int> typedCharacter(int key, Qt::KeyboardModifiers modifiers, QStringView text);
+
+// Gregorian: every fourth year, except centuries not divisible by 400.
+bool isLeapYear(int year);
+
+enum class EntryVerdict {
+    Valid,
+    BlankName,         // name empty once its blanks are trimmed
+    NoSuchFebruaryDay, // 29 February outside a leap year, 30 or 31 February
+    NoSuchThirtyFirst, // 31 April, June, September or November
+};
+
+// Checks in order name, February, thirty-day months; the first failure is the verdict.
+// dayPosition and monthPosition count from 0, as the lists do.
+EntryVerdict checkEntry(QStringView name, int dayPosition, int monthPosition, int year);
+
+} // namespace planetarch

@@ -1,0 +1,22 @@
+// SPDX-FileCopyrightText: 2026 The Planetarch developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QtGlobal>
+
+#include <functional>
+
+// The program's one random-number generator: the banner and the exit window's appeal are drawn
+// from it.
+namespace planetarch::randomdraw {
+
+void seed(quint64 seed);
+
+// A single-precision value in [0, 1).
+float draw();
+
+// Tests fix the draws; an empty source restores the generator. Returns the previous source.
+using Source = std::function<float()>;
+Source setSource(Source source);
+
+} // namespace planetarch::randomdraw

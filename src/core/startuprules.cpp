@@ -1,0 +1,62 @@
+// SPDX-FileCopyrightText: 2026 The Planetarch developers
+// SPDX-License-Identifier: MIT
+#include "core/startuprules.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace planetarch {
+
+namespace {
+
+constexpr qint64 QuietDays = 14;
+
+std::optional<QDate> storedDate(const QString &text)
+{
+    const QDateTime stamp = QDateTime::fromString(text, Qt::ISODate);
+    if (stamp.isValid())
+        return stamp.date();
+    const QDate date = QDate::fromString(text, Qt::ISODate);
+    if (date.isValid())
+        return date;
+    return std::nullopt;
+}
+
+} // namespace
+
+ReminderAction reminderAction(const std::optional<QString> &stored, const QDate &today)
+{
+    const std::optional<QDate> last = stored ? storedDate(*stored) : std::nullopt;
+    if (!last)
+        return ReminderAction::RecordOnly;
+    return std::abs(today.daysTo(*last)) <= QuietDays ? ReminderAction::Nothing
+                                                      : ReminderAction::Ask;
+}
+
+QString reminderStamp(const QDateTime &now)
+{
+    return now.toString(Qt::ISODate);
+}
+
+int coBrandNumber(float x)
+{
+    return static_cast<int>(std::floor(static_cast<double>(x) * 6.0 + 1.0 + 0.5));
+}
+
+BannerChoice bannerChoice(int number)
+{
+    switch (number) {
+    case 2:
+    case 4:
+    case 6:
+        return BannerChoice::FullBrand;
+    case 1:
+    case 3:
+    case 5:
+        return BannerChoice::CoBrand;
+    default:
+        return BannerChoice::AsBuilt;
+    }
+}
+
+} // namespace planetarch

@@ -1,0 +1,51 @@
+// SPDX-FileCopyrightText: 2026 The Planetarch developers
+// SPDX-License-Identifier: MIT
+#include "gui/widgets/captionedframe.h"
+
+#include <QPainter>
+
+namespace planetarch {
+
+CaptionedFrame::CaptionedFrame(QWidget *parent) : QWidget(parent)
+{
+    setAutoFillBackground(true);
+}
+
+void CaptionedFrame::setCaption(const QString &caption, const QColor &colour, const QFont &font)
+{
+    m_caption = caption;
+    m_captionColour = colour;
+    m_captionFont = font;
+    update();
+}
+
+void CaptionedFrame::setBackground(const QColor &colour)
+{
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, colour);
+    setPalette(palette);
+}
+
+void CaptionedFrame::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QFontMetrics metrics(m_captionFont);
+    const int lineY = m_caption.isEmpty() ? 0 : metrics.height() / 2;
+
+    // Etched: a shadow line with a light line one pixel below and to the right.
+    const QRect border = rect().adjusted(0, lineY, -2, -2);
+    painter.setPen(QColor(128, 128, 128));
+    painter.drawRect(border);
+    painter.setPen(QColor(255, 255, 255));
+    painter.drawRect(border.translated(1, 1));
+
+    if (m_caption.isEmpty())
+        return;
+    painter.setFont(m_captionFont);
+    const QRect text(8, 0, metrics.horizontalAdvance(m_caption) + 4, metrics.height());
+    painter.fillRect(text, palette().color(QPalette::Window));
+    painter.setPen(m_captionColour);
+    painter.drawText(text, Qt::AlignCenter | Qt::TextSingleLine, m_caption);
+}
+
+} // namespace planetarch

@@ -1,0 +1,99 @@
+// SPDX-FileCopyrightText: 2026 The Planetarch developers
+// SPDX-License-Identifier: MIT
+
+// The real program with its message box and browser replaced by lines on standard output, for the
+// tests that are about processes (single instance, the end of the program). Every message is
+// answered OK or No. With --close-main it closes the main window once it is up, as a user would,
+// reports which windows are left, and with --then-exit clicks the exit window's Exit button.
+
+#include "app/startup.h"
+#include "gui/messages.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QTimer>
+#include <QUrl>
+
+#include <cstdio>
+
+using namespace planetarch;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+void say(const QString &line)
+{
+    std::fputs(qPrintable(line + u'\n'), stdout);
+    std::fflush(stdout);
+}
+
+QString visibleWindows()
+{
+    QStringList names;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (const QWidget *window : windows) {
+        if (window->isVisible())
+            names << window->objectName();
+    }
+    names.sort();
+    return names.join(u' ');
+}
+
+QWidget *visibleWindow(const QString &name)
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (window->isVisible() && window->objectName() == name)
+            return window;
+    }
+    return nullptr;
+}
+
+class UrlPrinter : public QObject
+{
+    Q_OBJECT
+public slots:
+    void open(const QUrl &url) { say(u"url: "_s + url.toString(QUrl::FullyEncoded)); }
+};
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+
+    messages::setPresenter([](QWidget *, const messages::Message &message) {
+        say(u"message: "_s + message.text);
+        return message.buttons == messages::Buttons::Ok ? messages::Answer::Ok
+                                                        : messages::Answer::No;
+    });
+    UrlPrinter urls;
+    QDesktopServices::setUrlHandler(u"https"_s, &urls, "open");
+
+    // Runs once the event loop does, that is after start-up has finished.
+    QTimer::singleShot(0, &app, [args] {
+        say(u"ready: "_s + visibleWindows());
+        if (!args.contains(u"--close-main"_s))
+            return;
+        if (QWidget *main = visibleWindow(u"frmMain"_s))
+            main->close();
+        QTimer::singleShot(50, [args] {
+            say(u"after closing the main window: "_s + visibleWindows());
+            if (!args.contains(u"--then-exit"_s))
+                return;
+            if (QWidget *exitWindow = visibleWindow(u"frmExit"_s)) {
+                if (auto *button = exitWindow->findChild<QAbstractButton *>(u"cmdClose"_s))
+                    button->click();
+            }
+        });
+    });
+
+    const int code = runProgram(app);
+    QDesktopServices::unsetUrlHandler(u"https"_s);
+    say(u"ended: "_s + QString::number(code));
+    return code;
+}
+
+#include "probe.moc"

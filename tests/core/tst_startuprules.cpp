@@ -1,0 +1,115 @@
+// SPDX-FileCopyrightText: 2026 The Planetarch developers
+// SPDX-License-Identifier: MIT
+#include "core/startuprules.h"
+
+#include <QTest>
+
+using namespace planetarch;
+using namespace Qt::StringLiterals;
+
+class TestStartupRules : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void reminder_data();
+    void reminder();
+    void stampReadsBack();
+    void coBrandNumber_data();
+    void coBrandNumber();
+    void bannerChoice_data();
+    void bannerChoice();
+};
+
+void TestStartupRules::reminder_data()
+{
+    QTest::addColumn<std::optional<QString>>("stored");
+    QTest::addColumn<ReminderAction>("action");
+
+    // Today is 15 March 2026 in every row.
+    QTest::newRow("first start") << std::optional<QString>() << ReminderAction::RecordOnly;
+    QTest::newRow("same day") << std::optional(u"2026-03-15T08:00:00"_s) << ReminderAction::Nothing;
+    QTest::newRow("14 days ago") << std::optional(u"2026-03-01T10:00:00"_s)
+                                 << ReminderAction::Nothing;
+    QTest::newRow("14 days ago, late in the day")
+        << std::optional(u"2026-03-01T23:59:59"_s) << ReminderAction::Nothing;
+    QTest::newRow("15 days ago") << std::optional(u"2026-02-28T10:00:00"_s) << ReminderAction::Ask;
+    QTest::newRow("15 days ago, one minute before midnight")
+        << std::optional(u"2026-02-28T23:59:00"_s) << ReminderAction::Ask;
+    QTest::newRow("a year ago") << std::optional(u"2025-03-15T10:00:00"_s) << ReminderAction::Ask;
+    QTest::newRow("14 days ahead")
+        << std::optional(u"2026-03-29T10:00:00"_s) << ReminderAction::Nothing;
+    QTest::newRow("15 days ahead, clock set back")
+        << std::optional(u"2026-03-30T10:00:00"_s) << ReminderAction::Ask;
+    QTest::newRow("date only") << std::optional(u"2026-02-01"_s) << ReminderAction::Ask;
+    QTest::newRow("with an offset")
+        << std::optional(u"2026-03-10T10:00:00+05:00"_s) << ReminderAction::Nothing;
+    QTest::newRow("garbage is like nothing stored")
+        << std::optional(u"garbage"_s) << ReminderAction::RecordOnly;
+    QTest::newRow("30 February is no date")
+        << std::optional(u"2024-02-30T10:00:00"_s) << ReminderAction::RecordOnly;
+    QTest::newRow("empty text") << std::optional(QString()) << ReminderAction::RecordOnly;
+}
+
+void TestStartupRules::reminder()
+{
+    QFETCH(std::optional<QString>, stored);
+    QFETCH(ReminderAction, action);
+    QCOMPARE(reminderAction(stored, QDate(2026, 3, 15)), action);
+}
+
+void TestStartupRules::stampReadsBack()
+{
+    const QDateTime now(QDate(2026, 12, 7), QTime(20, 35, 12));
+    const QString stamp = reminderStamp(now);
+    QCOMPARE(stamp, u"2026-12-07T20:35:12"_s);
+    QCOMPARE(reminderAction(stamp, now.date()), ReminderAction::Nothing);
+    QCOMPARE(reminderAction(stamp, now.date().addDays(15)), ReminderAction::Ask);
+}
+
+void TestStartupRules::coBrandNumber_data()
+{
+    QTest::addColumn<float>("x");
+    QTest::addColumn<int>("number");
+    QTest::newRow("0") << 0.0f << 1;
+    QTest::newRow("just below 1/12") << 0.0833f << 1;
+    QTest::newRow("just above 1/12") << 0.0834f << 2;
+    QTest::newRow("just below 3/12") << 0.2499f << 2;
+    QTest::newRow("3/12 exactly, a half rounds up") << 0.25f << 3;
+    QTest::newRow("just below 5/12") << 0.4166f << 3;
+    QTest::newRow("just above 5/12") << 0.4167f << 4;
+    QTest::newRow("just below 7/12") << 0.5833f << 4;
+    QTest::newRow("just above 7/12") << 0.5834f << 5;
+    QTest::newRow("9/12 exactly") << 0.75f << 6;
+    QTest::newRow("just below 11/12") << 0.9166f << 6;
+    QTest::newRow("just above 11/12") << 0.9167f << 7;
+    QTest::newRow("largest float below 1") << 0.99999994f << 7;
+}
+
+void TestStartupRules::coBrandNumber()
+{
+    QFETCH(float, x);
+    QFETCH(int, number);
+    QCOMPARE(planetarch::coBrandNumber(x), number);
+}
+
+void TestStartupRules::bannerChoice_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<BannerChoice>("choice");
+    for (int number : {2, 4, 6})
+        QTest::addRow("%d", number) << number << BannerChoice::FullBrand;
+    for (int number : {1, 3, 5})
+        QTest::addRow("%d", number) << number << BannerChoice::CoBrand;
+    QTest::newRow("7") << 7 << BannerChoice::AsBuilt;
+}
+
+void TestStartupRules::bannerChoice()
+{
+    QFETCH(int, number);
+    QFETCH(BannerChoice, choice);
+    QCOMPARE(planetarch::bannerChoice(number), choice);
+}
+
+QTEST_APPLESS_MAIN(TestStartupRules)
+#include "tst_startuprules.moc"

@@ -1,0 +1,211 @@
+// SPDX-FileCopyrightText: 2026 The Planetarch developers
+// SPDX-License-Identifier: MIT
+#include "core/webaddresses.h"
+#include "gui/aboutdialog.h"
+#include "gui/mainwindow.h"
+#include "gui/widgets/linklabel.h"
+#include "support/menus.h"
+#include "support/textfit.h"
+#include "support/urlrecorder.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace planetarch;
+using namespace planetarch::testing;
+using namespace Qt::StringLiterals;
+
+class TestLinks : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void commands_data();
+    void commands();
+    void donateActsFromTheMenuBar();
+    void aboutIsModalAndBuiltAfresh();
+    void aboutKeysClose_data();
+    void aboutKeysClose();
+    void aboutLinksLeaveItOpen();
+    void aboutTextsFit();
+
+private:
+    LinkLabel *bannerInFront() const;
+
+    MainWindow *m_window = nullptr;
+};
+
+void TestLinks::init()
+{
+    m_window = new MainWindow;
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+}
+
+void TestLinks::cleanup()
+{
+    delete m_window;
+    m_window = nullptr;
+}
+
+// The banner a click on the strip reaches.
+LinkLabel *TestLinks::bannerInFront() const
+{
+    QWidget *strip = m_window->findChild<QWidget *>(u"fraFullBrand"_s);
+    return qobject_cast<LinkLabel *>(strip->childAt(strip->rect().center()));
+}
+
+void TestLinks::commands_data()
+{
+    QTest::addColumn<QString>("menu");    // empty for a link label
+    QTest::addColumn<QString>("control"); // menu item or label
+    QTest::addColumn<bool>("fullBrandRaised");
+    QTest::addColumn<QString>("address");
+
+    QTest::newRow("Online Help") << u"mnuHelp"_s << u"mnuOnline"_s << false
+                                 << webaddresses::HelpPage;
+    QTest::newRow("Visit Us Online")
+        << u"mnuHelp"_s << u"mnuVisit"_s << false << webaddresses::HomePage;
+    QTest::newRow("Check for Software Update")
+        << u"mnuHelp"_s << u"mnuUpdate"_s << false << webaddresses::DownloadPage;
+    QTest::newRow("forum invitation")
+        << QString() << u"Label14"_s << false << webaddresses::HomePage;
+    QTest::newRow("co-branding banner, in front as built")
+        << QString() << u"banner"_s << false << webaddresses::CoBrandPage;
+    QTest::newRow("full-branding banner, once raised")
+        << QString() << u"banner"_s << true << webaddresses::FullBrandPage;
+}
+
+void TestLinks::commands()
+{
+    QFETCH(QString, menu);
+    QFETCH(QString, control);
+    QFETCH(bool, fullBrandRaised);
+    QFETCH(QString, address);
+
+    if (fullBrandRaised)
+        m_window->raiseFullBrandBanner();
+    auto *name = m_window->findChild<QLineEdit *>(u"txtName"_s);
+    QTest::keyClicks(name, u"Ann"_s);
+    UrlRecorder urls;
+    for (int click = 0; click < 2; ++click) {
+        if (!menu.isEmpty()) {
+            QVERIFY(chooseMenuItem(m_window, menu, control));
+        } else {
+            QLabel *label = control == u"banner"_s ? bannerInFront()
+                                                   : m_window->findChild<LinkLabel *>(control);
+            QVERIFY(label);
+            QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
+        }
+    }
+    // One page per click, no de-duplication; the entry is untouched.
+    QCOMPARE(urls.addresses(), (QStringList{address, address}));
+    QCOMPARE(name->text(), u"Ann"_s);
+    QVERIFY(!m_window->resultPanelInFront());
+}
+
+void TestLinks::donateActsFromTheMenuBar()
+{
+    UrlRecorder urls;
+    auto *donate = m_window->findChild<QAction *>(u"mnuDonate"_s);
+    QVERIFY(donate && !donate->menu());
+    clickBarAction(m_window, donate);
+    QCOMPARE(urls.addresses(), QStringList{webaddresses::DonatePage});
+    // Alt+D is the Donate command's key.
+    QTest::keyClick(m_window, Qt::Key_D, Qt::AltModifier);
+    QTRY_COMPARE(urls.addresses().size(), 2);
+}
+
+void TestLinks::aboutIsModalAndBuiltAfresh()
+{
+    QList<QStringList> seen;
+    for (int showing = 0; showing < 2; ++showing) {
+        bool inspected = false;
+        QTimer::singleShot(0, this, [&] {
+            auto *about = qobject_cast<AboutDialog *>(QApplication::activeModalWidget());
+            QVERIFY(about);
+            QVERIFY(about->isModal());
+            QCOMPARE(about->windowTitle(), u"Planetarch v1.0"_s);
+            QStringList texts;
+            const QList<QLabel *> labels = about->findChildren<QLabel *>();
+            for (const QLabel *label : labels)
+                texts << label->objectName() + u'=' + label->text();
+            seen << texts;
+            inspected = true;
+            QTest::keyClick(about, Qt::Key_Escape);
+        });
+        // Returns once the modal window is closed.
+        QVERIFY(chooseMenuItem(m_window, u"mnuHelp"_s, u"mnuAbout"_s));
+        QVERIFY(inspected);
+        QCOMPARE(m_window->findChildren<AboutDialog *>().size(), 0);
+    }
+    QCOMPARE(seen.size(), 2);
+    QCOMPARE(seen[0], seen[1]);
+    QVERIFY(seen[0].contains(u"lblHomePage=Click here to visit www.orvanel.example"_s));
+}
+
+void TestLinks::aboutKeysClose_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("focusOnButton");
+    QTest::newRow("Enter on OK") << int(Qt::Key_Return) << true;
+    QTest::newRow("Esc on OK") << int(Qt::Key_Escape) << true;
+    QTest::newRow("keypad Enter on OK") << int(Qt::Key_Enter) << true;
+    QTest::newRow("Enter with nothing focused") << int(Qt::Key_Return) << false;
+    QTest::newRow("Esc with nothing focused") << int(Qt::Key_Escape) << false;
+}
+
+void TestLinks::aboutKeysClose()
+{
+    QFETCH(int, key);
+    QFETCH(bool, focusOnButton);
+    AboutDialog about(m_window);
+    about.open();
+    QVERIFY(QTest::qWaitForWindowActive(&about));
+    QWidget *target = &about;
+    if (focusOnButton) {
+        target = about.findChild<QPushButton *>(u"cmdOK"_s);
+        target->setFocus();
+    } else {
+        about.setFocus();
+    }
+    QTest::keyClick(target, Qt::Key(key));
+    QTRY_VERIFY(!about.isVisible());
+}
+
+void TestLinks::aboutLinksLeaveItOpen()
+{
+    AboutDialog about(m_window);
+    about.open();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    UrlRecorder urls;
+    for (const char *name : {"lblHomePage", "lblCoBrand"}) {
+        auto *label = about.findChild<LinkLabel *>(QString::fromLatin1(name));
+        QVERIFY(label);
+        QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
+    }
+    // "Click here for more details" sits under the full-branding offer and opens that page.
+    QCOMPARE(urls.addresses(), (QStringList{webaddresses::HomePage, webaddresses::FullBrandPage}));
+    QVERIFY(about.isVisible());
+}
+
+void TestLinks::aboutTextsFit()
+{
+    AboutDialog about(m_window);
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    QCOMPARE(textsThatDoNotFit(&about), QStringList());
+}
+
+QTEST_MAIN(TestLinks)
+#include "tst_links.moc"

@@ -1,0 +1,474 @@
+// SPDX-FileCopyrightText: 2026 The Planetarch developers
+// SPDX-License-Identifier: MIT
+#include "core/entryrules.h"
+#include "gui/mainwindow.h"
+#include "support/messagerecorder.h"
+#include "support/textfit.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace planetarch;
+using namespace planetarch::testing;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Entry
+{
+    QString name;
+    int day;
+    QString month;
+    int year;
+};
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void startsWithTheEntryPanel();
+    void reading_data();
+    void reading();
+    void dateRules_data();
+    void dateRules();
+    void blankNameIsRefused_data();
+    void blankNameIsRefused();
+    void nameFilter_data();
+    void nameFilter();
+    void pastingThroughTheMenuIsNotFiltered();
+    void backResetsTheEntry();
+    void backThenProceedAsksForTheName();
+    void secondReadingReplacesTheFirst();
+    void tabOrder();
+    void hiddenPanelKeepsItsAccessKeysToItself();
+    void everyTextFitsItsRectangle();
+
+private:
+    template <typename T> T *child(const QString &name) const
+    {
+        T *found = m_window->findChild<T *>(name);
+        if (!found)
+            qFatal("no child %s", qPrintable(name));
+        return found;
+    }
+    QString value(int row) const { return child<QLabel>(u"lblResult%1"_s.arg(row))->text(); }
+    QWidget *panelInFront() const;
+    void enter(const Entry &entry);
+    void press() { QTest::mouseClick(child<QPushButton>(u"cmdProceed"_s), Qt::LeftButton); }
+    QImage shownPicture() const;
+
+    MainWindow *m_window = nullptr;
+};
+
+void TestMainWindow::init()
+{
+    m_window = new MainWindow;
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+    child<QLineEdit>(u"txtName"_s)->setFocus();
+}
+
+void TestMainWindow::cleanup()
+{
+    delete m_window;
+    m_window = nullptr;
+}
+
+// Which panel a click in the shared rectangle would reach: the one really in front.
+QWidget *TestMainWindow::panelInFront() const
+{
+    QWidget *client = m_window->centralWidget();
+    const QWidget *fraMain = child<QWidget>(u"fraMain"_s);
+    QWidget *hit = client->childAt(fraMain->geometry().center());
+    while (hit && hit->parentWidget() != client)
+        hit = hit->parentWidget();
+    return hit;
+}
+
+void TestMainWindow::enter(const Entry &entry)
+{
+    auto *name = child<QLineEdit>(u"txtName"_s);
+    name->clear();
+    QTest::keyClicks(name, entry.name);
+    child<QComboBox>(u"cboDate"_s)->setCurrentIndex(entry.day - 1);
+    auto *month = child<QComboBox>(u"cboMonth"_s);
+    month->setCurrentIndex(month->findText(entry.month));
+    auto *year = child<QComboBox>(u"cboYear"_s);
+    year->setCurrentIndex(year->findText(QString::number(entry.year)));
+}
+
+QImage TestMainWindow::shownPicture() const
+{
+    return child<QLabel>(u"picPlanet"_s)->pixmap().toImage();
+}
+
+void TestMainWindow::startsWithTheEntryPanel()
+{
+    QCOMPARE(panelInFront()->objectName(), u"fraMain"_s);
+    QVERIFY(child<QLineEdit>(u"txtName"_s)->text().isEmpty());
+    const struct
+    {
+        const char *list;
+        int count;
+        const char *first;
+        const char *last;
+    } lists[] = {{"cboDate", 31, "1", "31"},
+                 {"cboMonth", 12, "January", "December"},
+                 {"cboYear", 151, "1900", "2050"}};
+    for (const auto &expected : lists) {
+        auto *list = child<QComboBox>(QString::fromLatin1(expected.list));
+        QCOMPARE(list->count(), expected.count);
+        QCOMPARE(list->currentText(), QString::fromLatin1(expected.first));
+        QCOMPARE(list->itemText(list->count() - 1), QString::fromLatin1(expected.last));
+        QVERIFY(!list->isEditable());
+    }
+}
+
+void TestMainWindow::reading_data()
+{
+    QTest::addColumn<Entry>("entry");
+    QTest::addColumn<QStringList>("values"); // rows 1 to 8; row 5 by its first words
+    QTest::addColumn<QString>("picture");
+
+    QTest::newRow("Scorpio shows its second ruler, Mars")
+        << Entry{u"Ann"_s, 1, u"November"_s, 1980}
+        << QStringList{u"MARS"_s,
+                       u"THE WARRIOR"_s,
+                       u"The Go-Getter, The Doer"_s,
+                       u"Bold, Passionate, Adventurous, Focused"_s,
+                       u"You have a lot of energy"_s,
+                       u"Aries, Scorpio"_s,
+                       u"The Tower"_s,
+                       u"Libra (Taurus)"_s}
+        << u"mars.jpg"_s;
+    QTest::newRow("Aquarius shows Saturn and Saturn's own sign")
+        << Entry{u"Bo"_s, 1, u"February"_s, 1901}
+        << QStringList{u"SATURN"_s,
+                       u"THE SERVANT"_s,
+                       u"The Perfectionist, The Curmudgeon"_s,
+                       u"Patient, Diplomatic, Reliable, Practical"_s,
+                       u"You are very reliable"_s,
+                       u"Capricorn"_s,
+                       u"The World"_s,
+                       u"Cancer"_s}
+        << u"saturn.jpg"_s;
+    const QStringList mercury{u"MERCURY"_s,
+                              u"THE PRINCE"_s,
+                              u"The Bean Counter, The Thinker"_s,
+                              u"Intellectual, Communicative, Spiritual"_s,
+                              u"You are very methodical"_s,
+                              u"Gemini And virgo"_s,
+                              u"The Magician"_s,
+                              u"Sagittarius And Pisces"_s};
+    QTest::newRow("Gemini") << Entry{u"Cy"_s, 1, u"June"_s, 1999} << mercury << u"mercury.jpg"_s;
+    QTest::newRow("Virgo") << Entry{u"Di"_s, 1, u"September"_s, 2004} << mercury
+                           << u"mercury.jpg"_s;
+    const QStringList sun{u"SUN"_s,
+                          u"THE KING"_s,
+                          u"The Leader, The Star"_s,
+                          u"Happy, Enthusiastic, Confident, Positive"_s,
+                          u"You like to be the center"_s,
+                          u"Leo"_s,
+                          u"The Sun"_s,
+                          u"Aquarius"_s};
+    QTest::newRow("Leo in 1900") << Entry{u"Queen Mary"_s, 1, u"August"_s, 1900} << sun
+                                 << u"sun.jpg"_s;
+    QTest::newRow("Leo in 2050, another name")
+        << Entry{u"Zed"_s, 1, u"August"_s, 2050} << sun << u"sun.jpg"_s;
+    QTest::newRow("Cancer is the Queen, whoever asks")
+        << Entry{u"King Bob"_s, 1, u"July"_s, 1950}
+        << QStringList{u"MOON"_s,
+                       u"THE QUEEN"_s,
+                       u"The Feeler, The Nurturer"_s,
+                       u"Emotional, Clairvoyant, Creative, Sensitive"_s,
+                       u"You are the silent types"_s,
+                       u"Cancer"_s,
+                       u"The High Priestess"_s,
+                       u"Capricorn"_s}
+        << u"moon.jpg"_s;
+    QTest::newRow("Pisces shows Jupiter") << Entry{u"Eve"_s, 1, u"March"_s, 1975}
+                                          << QStringList{u"JUPITER"_s,
+                                                         u"THE COUNSELOR"_s,
+                                                         u"The Cheerleader, The Guru"_s,
+                                                         u"Decisive, Respected, Wise, Easy Going"_s,
+                                                         u"You will know the answers"_s,
+                                                         u"Sagittarius And Pisces"_s,
+                                                         u"The Wheel"_s,
+                                                         u"Gemini And Virgo"_s}
+                                          << u"jupiter.jpg"_s;
+}
+
+void TestMainWindow::reading()
+{
+    QFETCH(Entry, entry);
+    QFETCH(QStringList, values);
+    QFETCH(QString, picture);
+    MessageRecorder messages;
+
+    enter(entry);
+    press();
+
+    QVERIFY(messages.shown.isEmpty());
+    QCOMPARE(panelInFront()->objectName(), u"fraResult"_s);
+    for (int row = 0; row < 8; ++row) {
+        if (row == 4)
+            QVERIFY2(value(row).startsWith(values[row]), qPrintable(value(row)));
+        else
+            QCOMPARE(value(row), values[row]);
+    }
+    QCOMPARE(shownPicture(), QImage(u":/planets/"_s + picture));
+    QCOMPARE(child<QLabel>(u"picPlanet"_s)->size(),
+             QImage(u":/planets/"_s + picture).size() + QSize(2, 2));
+
+    // The reading is about the planet only: the name appears nowhere on the result panel.
+    const QList<QLabel *> labels = child<QWidget>(u"fraResult"_s)->findChildren<QLabel *>();
+    for (const QLabel *label : labels)
+        QVERIFY(!label->text().contains(entry.name));
+    // The entry panel was covered, not hidden or disabled.
+    const QWidget *fraMain = child<QWidget>(u"fraMain"_s);
+    QVERIFY(fraMain->isVisible() && fraMain->isEnabled());
+}
+
+void TestMainWindow::dateRules_data()
+{
+    QTest::addColumn<int>("day");
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QString>("message"); // empty when the date is accepted
+
+    const QString february = u"Please Enter Correct Date Or Month!"_s;
+    const QString thirtyDays = u"Please Enter Correct Date Or Month !"_s;
+    QTest::newRow("29 Feb 1900, a century that is not a leap year")
+        << 29 << u"February"_s << 1900 << february;
+    QTest::newRow("29 Feb 1901") << 29 << u"February"_s << 1901 << february;
+    QTest::newRow("29 Feb 2000") << 29 << u"February"_s << 2000 << QString();
+    QTest::newRow("29 Feb 2004") << 29 << u"February"_s << 2004 << QString();
+    QTest::newRow("28 Feb 1900") << 28 << u"February"_s << 1900 << QString();
+    QTest::newRow("30 Feb 2000") << 30 << u"February"_s << 2000 << february;
+    QTest::newRow("31 Feb 2001") << 31 << u"February"_s << 2001 << february;
+    QTest::newRow("31 Apr") << 31 << u"April"_s << 1990 << thirtyDays;
+    QTest::newRow("31 Jun") << 31 << u"June"_s << 1990 << thirtyDays;
+    QTest::newRow("31 Sep") << 31 << u"September"_s << 1990 << thirtyDays;
+    QTest::newRow("31 Nov") << 31 << u"November"_s << 1990 << thirtyDays;
+    QTest::newRow("30 Apr") << 30 << u"April"_s << 1990 << QString();
+    for (const char *month : {"January", "March", "May", "July", "August", "October", "December"})
+        QTest::addRow("31 %s", month) << 31 << QString::fromLatin1(month) << 1990 << QString();
+}
+
+void TestMainWindow::dateRules()
+{
+    QFETCH(int, day);
+    QFETCH(QString, month);
+    QFETCH(int, year);
+    QFETCH(QString, message);
+    MessageRecorder messages;
+
+    enter({u"Ann"_s, day, month, year});
+    auto *proceed = child<QPushButton>(u"cmdProceed"_s);
+    proceed->setFocus();
+    press();
+
+    if (message.isEmpty()) {
+        QVERIFY(messages.shown.isEmpty());
+        QCOMPARE(panelInFront()->objectName(), u"fraResult"_s);
+        return;
+    }
+    QCOMPARE(messages.texts(), QStringList{message});
+    QCOMPARE(messages.shown.first().icon, messages::Icon::Information);
+    QCOMPARE(panelInFront()->objectName(), u"fraMain"_s);
+    QCOMPARE(QApplication::focusWidget(), proceed); // date messages leave the focus alone
+    QVERIFY(value(0).isEmpty());
+}
+
+void TestMainWindow::blankNameIsRefused_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("day");
+    QTest::addColumn<QString>("month");
+    QTest::newRow("empty") << QString() << 1 << u"January"_s;
+    QTest::newRow("only blanks") << u"   "_s << 1 << u"January"_s;
+    QTest::newRow("empty, with 30 February as well") << QString() << 30 << u"February"_s;
+}
+
+void TestMainWindow::blankNameIsRefused()
+{
+    QFETCH(QString, name);
+    QFETCH(int, day);
+    QFETCH(QString, month);
+    MessageRecorder messages;
+
+    enter({name, day, month, 1901});
+    child<QPushButton>(u"cmdProceed"_s)->setFocus();
+    press();
+
+    QCOMPARE(messages.texts(), QStringList{u"Please Enter Name"_s});
+    QCOMPARE(messages.shown.first().icon, messages::Icon::Critical);
+    QCOMPARE(QApplication::focusWidget(), child<QLineEdit>(u"txtName"_s));
+    QCOMPARE(panelInFront()->objectName(), u"fraMain"_s);
+}
+
+void TestMainWindow::nameFilter_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<QString>("text"); // what the keyboard types
+    QTest::addColumn<QString>("name"); // the box afterwards, starting from "Ann"
+    QTest::addColumn<bool>("refused");
+
+    const Qt::KeyboardModifiers none = Qt::NoModifier;
+    QTest::newRow("digit") << int(Qt::Key_5) << none << u"5"_s << u"Ann"_s << true;
+    QTest::newRow("accented letter")
+        << int(Qt::Key_Eacute) << none << u"\u00e9"_s << u"Ann"_s << true;
+    QTest::newRow("Enter") << int(Qt::Key_Return) << none << u"\r"_s << u"Ann"_s << true;
+    QTest::newRow("Escape") << int(Qt::Key_Escape) << none << u"\x1b"_s << u"Ann"_s << true;
+    QTest::newRow("Ctrl+V") << int(Qt::Key_V) << Qt::KeyboardModifiers(Qt::ControlModifier)
+                            << u"\x16"_s << u"Ann"_s << true;
+    QTest::newRow("small letter") << int(Qt::Key_E) << none << u"e"_s << u"Anne"_s << false;
+    QTest::newRow("capital letter") << int(Qt::Key_Z) << Qt::KeyboardModifiers(Qt::ShiftModifier)
+                                    << u"Z"_s << u"AnnZ"_s << false;
+    QTest::newRow("backspace") << int(Qt::Key_Backspace) << none << u"\b"_s << u"An"_s << false;
+    QTest::newRow("arrow types nothing")
+        << int(Qt::Key_Left) << none << QString() << u"Ann"_s << false;
+}
+
+void TestMainWindow::nameFilter()
+{
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(QString, text);
+    QFETCH(QString, name);
+    QFETCH(bool, refused);
+
+    auto *box = child<QLineEdit>(u"txtName"_s);
+    QTest::keyClicks(box, u"Ann"_s);
+    QApplication::clipboard()->setText(u"Bob"_s);
+    MessageRecorder messages;
+    QTest::sendKeyEvent(QTest::Click, box, Qt::Key(key), text, modifiers);
+
+    QCOMPARE(box->text(), name);
+    QCOMPARE(messages.texts(),
+             refused ? QStringList{u"First Name Can Accept Text Only"_s} : QStringList());
+    if (refused) {
+        QCOMPARE(messages.shown.first().icon, messages::Icon::Critical);
+        QCOMPARE(QApplication::focusWidget(), box);
+    }
+}
+
+void TestMainWindow::pastingThroughTheMenuIsNotFiltered()
+{
+    // Text that arrives without a typed character is not filtered; the check only wants a name.
+    MessageRecorder messages;
+    auto *box = child<QLineEdit>(u"txtName"_s);
+    QApplication::clipboard()->setText(u"O'Brien 3"_s);
+    box->paste();
+    QCOMPARE(box->text(), u"O'Brien 3"_s);
+    press();
+    QVERIFY(messages.shown.isEmpty());
+    QCOMPARE(panelInFront()->objectName(), u"fraResult"_s);
+}
+
+void TestMainWindow::backResetsTheEntry()
+{
+    enter({u"Ann"_s, 1, u"November"_s, 1980});
+    press();
+    const QString mars = value(0);
+
+    QTest::mouseClick(child<QPushButton>(u"cmdBack"_s), Qt::LeftButton);
+
+    QCOMPARE(panelInFront()->objectName(), u"fraMain"_s);
+    auto *box = child<QLineEdit>(u"txtName"_s);
+    QVERIFY(box->text().isEmpty());
+    QCOMPARE(QApplication::focusWidget(), box);
+    QCOMPARE(child<QComboBox>(u"cboDate"_s)->currentText(), u"1"_s);
+    QCOMPARE(child<QComboBox>(u"cboMonth"_s)->currentText(), u"January"_s);
+    QCOMPARE(child<QComboBox>(u"cboYear"_s)->currentText(), u"1900"_s);
+    QCOMPARE(value(0), mars); // the next reading overwrites; nothing is cleared
+}
+
+void TestMainWindow::backThenProceedAsksForTheName()
+{
+    enter({u"Ann"_s, 1, u"November"_s, 1980});
+    press();
+    QTest::mouseClick(child<QPushButton>(u"cmdBack"_s), Qt::LeftButton);
+    MessageRecorder messages;
+    press();
+    QCOMPARE(messages.texts(), QStringList{u"Please Enter Name"_s});
+}
+
+void TestMainWindow::secondReadingReplacesTheFirst()
+{
+    enter({u"Ann"_s, 1, u"November"_s, 1980});
+    press();
+    QTest::mouseClick(child<QPushButton>(u"cmdBack"_s), Qt::LeftButton);
+    enter({u"Ann"_s, 1, u"August"_s, 1980});
+    press();
+    const QStringList sun{u"SUN"_s, u"THE KING"_s, u"The Leader, The Star"_s,
+                          u"Happy, Enthusiastic, Confident, Positive"_s};
+    for (int row = 0; row < sun.size(); ++row)
+        QCOMPARE(value(row), sun[row]);
+    QCOMPARE(value(5), u"Leo"_s);
+    QCOMPARE(value(7), u"Aquarius"_s);
+    QCOMPARE(shownPicture(), QImage(u":/planets/sun.jpg"_s));
+    // Auto-sized labels shrink with the shorter texts: no tail of the Mars texts is left over.
+    QCOMPARE(child<QLabel>(u"lblResult0"_s)->width(),
+             child<QLabel>(u"lblResult0"_s)->sizeHint().width());
+}
+
+void TestMainWindow::tabOrder()
+{
+    QStringList visited;
+    for (int step = 0; step < 6; ++step) {
+        visited << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    // The covered result panel is not in the way: after the button, Tab comes round again.
+    QCOMPARE(visited, (QStringList{u"txtName"_s, u"cboDate"_s, u"cboMonth"_s, u"cboYear"_s,
+                                   u"cmdProceed"_s, u"txtName"_s}));
+}
+
+void TestMainWindow::hiddenPanelKeepsItsAccessKeysToItself()
+{
+    MessageRecorder messages;
+    auto *box = child<QLineEdit>(u"txtName"_s);
+    auto *proceed = child<QPushButton>(u"cmdProceed"_s);
+    QTest::keyClicks(box, u"Ann"_s);
+    // Alt+D is the Donate menu's, not the covered "&Do It Once Again": the name stays.
+    QTest::keyClick(box, Qt::Key_D, Qt::AltModifier);
+    QTest::keyClick(box, Qt::Key_G, Qt::AltModifier);
+    QTRY_COMPARE(panelInFront()->objectName(), u"fraResult"_s);
+    QVERIFY(messages.shown.isEmpty());
+    QCOMPARE(box->text(), u"Ann"_s);
+
+    // Now the archetype button is the covered one; its access key does not press it.
+    QTRY_VERIFY(!proceed->isDown());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_G, Qt::AltModifier);
+    QVERIFY(!proceed->isDown());
+}
+
+void TestMainWindow::everyTextFitsItsRectangle()
+{
+    QCOMPARE(textsThatDoNotFit(m_window), QStringList());
+    // Every planet that can stay on the panel, with its longest texts.
+    const QStringList months = monthItems();
+    for (const QString &month : months) {
+        MessageRecorder messages;
+        enter({u"Ann"_s, 1, month, 1980});
+        press();
+        QVERIFY2(textsThatDoNotFit(m_window).isEmpty(), qPrintable(month));
+    }
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

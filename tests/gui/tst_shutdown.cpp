@@ -1,0 +1,103 @@
+// SPDX-FileCopyrightText: 2026 The Planetarch developers
+// SPDX-License-Identifier: MIT
+#include "gui/exitwindow.h"
+#include "gui/links.h"
+#include "gui/mainwindow.h"
+#include "gui/shutdown.h"
+#include "support/menus.h"
+#include "support/messagerecorder.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+using namespace planetarch;
+using namespace planetarch::testing;
+using namespace Qt::StringLiterals;
+
+class TestShutdown : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void closingHandsOverToTheExitWindow_data();
+    void closingHandsOverToTheExitWindow();
+    void closingDuringAReadingEndsTheProgram();
+
+private:
+    static QList<ExitWindow *> exitWindows();
+
+    QPointer<MainWindow> m_window;
+    int m_processEnds = 0;
+};
+
+QList<ExitWindow *> TestShutdown::exitWindows()
+{
+    QList<ExitWindow *> found;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (auto *exitWindow = qobject_cast<ExitWindow *>(window);
+            exitWindow && window->isVisible())
+            found << exitWindow;
+    }
+    return found;
+}
+
+void TestShutdown::init()
+{
+    m_processEnds = 0;
+    shutdown::setProcessEnd([this] { ++m_processEnds; });
+    m_window = new MainWindow;
+    m_window->setAttribute(Qt::WA_DeleteOnClose);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_window));
+}
+
+void TestShutdown::cleanup()
+{
+    delete m_window.data();
+    for (ExitWindow *exitWindow : exitWindows())
+        delete exitWindow;
+}
+
+void TestShutdown::closingHandsOverToTheExitWindow_data()
+{
+    QTest::addColumn<bool>("throughTheMenu");
+    QTest::newRow("File > Exit") << true;
+    QTest::newRow("close box, Alt+F4 or session end") << false;
+}
+
+void TestShutdown::closingHandsOverToTheExitWindow()
+{
+    QFETCH(bool, throughTheMenu);
+    if (throughTheMenu)
+        QVERIFY(chooseMenuItem(m_window, u"mnuFile"_s, u"mnuExit"_s));
+    else
+        m_window->close();
+
+    QTRY_VERIFY(!m_window || !m_window->isVisible());
+    const QList<ExitWindow *> shown = exitWindows();
+    QCOMPARE(shown.size(), 1);
+    QVERIFY(!shown.first()->parentWidget()); // no owner: it outlives the main window
+    QVERIFY(!shown.first()->isModal());
+    QCOMPARE(m_processEnds, 0); // the program goes on with the exit window alone
+}
+
+void TestShutdown::closingDuringAReadingEndsTheProgram()
+{
+    // The window goes away while the validation message of the archetype button is still open.
+    MessageRecorder messages;
+    messages.onShown = [this](const messages::Message &) { m_window->close(); };
+    QTest::mouseClick(m_window->findChild<QPushButton *>(u"cmdProceed"_s), Qt::LeftButton);
+
+    QCOMPARE(messages.texts(), QStringList{u"Please Enter Name"_s});
+    QCOMPARE(m_processEnds, 1);
+    QVERIFY(exitWindows().isEmpty());
+}
+
+QTEST_MAIN(TestShutdown)
+#include "tst_shutdown.moc"
