@@ -5,7 +5,8 @@ PRESET   := default
 TEST_PRESET := dev
 BUILD    := build
 PACKAGES := cmake ninja-build g++ make qt6-base-dev qt6-base-dev-tools libgl-dev \
-            fonts-dejavu-core fonts-dejavu-extra desktop-file-utils appstream dpkg-dev
+            fonts-dejavu-core fonts-dejavu-extra desktop-file-utils appstream dpkg-dev \
+            xvfb xauth x11-utils
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 

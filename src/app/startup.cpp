@@ -32,7 +32,9 @@ void configureApplication(QApplication &app)
     QCoreApplication::setOrganizationName(u"Orvanel"_s);
     QCoreApplication::setApplicationName(ApplicationTitle);
     QCoreApplication::setApplicationVersion(u"1.0"_s);
-    QGuiApplication::setApplicationDisplayName(ApplicationTitle);
+    // No application display name: Qt would append it to every window title ("Planetarch v1.0 -
+    // Planetarch") where the windows carry their designed captions. Qt falls back to the
+    // application name wherever it wants a display name.
     QGuiApplication::setDesktopFileName(QLatin1StringView(ApplicationId));
     QApplication::setWindowIcon(programIcon());
     // Closing the main window hands over to the exit window; only endProgram() ends the program.

@@ -91,8 +91,8 @@ const PlanetArchetype &ArchetypeTable::row(int planetIndex) const
 QString planetPictureName(int planetIndex)
 {
     static const std::array<QString, PlanetCount> names{
-        u"sun.jpg"_s,     u"moon.jpg"_s,   u"mars.jpg"_s,   u"venus.jpg"_s,   u"mercury.jpg"_s,
-        u"jupiter.jpg"_s, u"saturn.jpg"_s, u"uranus.jpg"_s, u"neptune.jpg"_s, u"pluto.jpg"_s};
+        u"sun.png"_s,     u"moon.png"_s,   u"mars.png"_s,   u"venus.png"_s,   u"mercury.png"_s,
+        u"jupiter.png"_s, u"saturn.png"_s, u"uranus.png"_s, u"neptune.png"_s, u"pluto.png"_s};
     Q_ASSERT(planetIndex >= 0 && planetIndex < PlanetCount);
     return names.at(static_cast<std::size_t>(planetIndex));
 }

@@ -56,7 +56,7 @@ private:
     bool m_filled = false;
 };
 
-// Resource name of the planet's picture ("sun.jpg" ... "pluto.jpg"), by planet index.
+// Resource name of the planet's picture ("sun.png" ... "pluto.png"), by planet index.
 QString planetPictureName(int planetIndex);
 
 } // namespace planetarch

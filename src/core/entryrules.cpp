@@ -4,6 +4,8 @@
 
 #include "core/text.h"
 
+#include <algorithm>
+
 namespace planetarch {
 
 namespace {
@@ -22,6 +24,7 @@ constexpr int Backspace = 8;
 constexpr int Enter = 13;
 constexpr int Escape = 27;
 constexpr int Blank = 32;
+constexpr int Delete = 127;
 
 } // namespace
 
@@ -51,8 +54,6 @@ bool isNameCharacter(int code)
 
 std::optional<int> typedCharacter(int key, Qt::KeyboardModifiers modifiers, QStringView text)
 {
-    if (modifiers & (Qt::AltModifier | Qt::MetaModifier))
-        return std::nullopt;
     switch (key) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -60,7 +61,8 @@ std::optional<int> typedCharacter(int key, Qt::KeyboardModifiers modifiers, QStr
     case Qt::Key_Escape:
         return Escape;
     case Qt::Key_Backspace:
-        return Backspace;
+        // Ctrl+Backspace deletes a word: the control character DEL, which the name refuses.
+        return (modifiers & Qt::ControlModifier) ? Delete : Backspace;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
     case Qt::Key_Delete:
@@ -73,6 +75,13 @@ std::optional<int> typedCharacter(int key, Qt::KeyboardModifiers modifiers, QStr
     if (text.isEmpty() || (modifiers & Qt::ControlModifier))
         return std::nullopt;
     return static_cast<int>(text.toUcs4().value(0));
+}
+
+bool acceptsNameText(QStringView text)
+{
+    const QList<uint> codes = text.toUcs4();
+    return std::all_of(codes.begin(), codes.end(),
+                       [](uint code) { return isNameCharacter(static_cast<int>(code)); });
 }
 
 bool isLeapYear(int year)

@@ -18,10 +18,13 @@ QStringList yearItems();  // "1900" ... "2050"
 // The name box takes plain Latin letters, the blank and backspace; every other typed character
 // (digits, punctuation, Enter, control characters, anything from code 128 up) is refused.
 bool isNameCharacter(int characterCode);
+// True when every character of a text (an input method's commit, say) is one the name box takes.
+bool acceptsNameText(QStringView text);
 
 // The character a key press types, as the name filter sees it: none for keys that only move,
-// select or edit (arrows, Tab, Delete...), a control code for Enter, Escape, Backspace and
-// Ctrl+letter. key is a Qt::Key, text what the key event carries.
+// select or edit (arrows, Tab, Delete...), a control code for Enter, Escape, Backspace,
+// Ctrl+Backspace (DEL, 127) and Ctrl+letter. Alt and Meta change nothing: a key typed with them
+// inserts its character like any other. key is a Qt::Key, text what the key event carries.
 std::optional<int> typedCharacter(int key, Qt::KeyboardModifiers modifiers, QStringView text);
 
 // Gregorian: every fourth year, except centuries not divisible by 400.

@@ -34,6 +34,8 @@ AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
     auto *picIcon = new QLabel(this);
     picIcon->setObjectName(u"picIcon"_s);
     picIcon->setPixmap(programIcon().pixmap(32, 32));
+    picIcon->setAccessibleName(u"Planetarch icon"_s);
+    picIcon->setFocusPolicy(Qt::TabFocus); // second in the tab order, after OK
     picIcon->move(twips(90), twips(120));
     picIcon->adjustSize();
 
@@ -88,6 +90,7 @@ AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
 
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+    setTabOrder(cmdOK, picIcon);
     cmdOK->setFocus();
 }
 

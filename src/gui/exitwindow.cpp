@@ -74,6 +74,14 @@ CaptionedFrame *navyFrame(QWidget *parent, const QString &name, const QString &c
     return frame;
 }
 
+// The placeholders follow the user moving between fields, not the window losing activation to a
+// message box or the browser (which moves no focus inside the window) or a context menu opening.
+bool isFieldsOwnFocusChange(const QFocusEvent *event)
+{
+    return event->reason() != Qt::ActiveWindowFocusReason &&
+           event->reason() != Qt::PopupFocusReason;
+}
+
 QString missingValueMessage(ReferralVerdict verdict)
 {
     switch (verdict) {
@@ -93,11 +101,13 @@ QString missingValueMessage(ReferralVerdict verdict)
     return {};
 }
 
+// The accessible name says what a field is for; its text may be the placeholder or the input.
 QLineEdit *entryField(QWidget *parent, const QString &name, const QString &placeholder,
-                      const QRect &rect)
+                      const QRect &rect, const QString &accessibleName)
 {
     auto *field = new QLineEdit(placeholder, parent);
     field->setObjectName(name);
+    field->setAccessibleName(accessibleName);
     field->setGeometry(rect);
     field->setFont(dialogFont());
     return field;
@@ -123,6 +133,7 @@ ExitWindow::ExitWindow(QWidget *parent) : QWidget(parent)
     picture->setGeometry(twipsRect(360, 120, 540, 540));
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picture->setPixmap(programIcon().pixmap(32, 32));
+    picture->setAccessibleName(u"Planetarch icon"_s);
     picture->setFocusPolicy(Qt::TabFocus);
 
     placeAutoSizedLabel(this, u"Label1"_s, WindowCaption, {twips(1080), twips(240)},
@@ -132,7 +143,7 @@ ExitWindow::ExitWindow(QWidget *parent) : QWidget(parent)
         placeLabel(this, u"Label2"_s, appeals()[1], twipsRect(120, 840, 6975, 1095),
                    {verdana(9.75, Bold), Qt::black, Qt::AlignLeft | Qt::AlignVCenter, true});
 
-    // A check box drawn as a push button: it never stays down (see visitClicked).
+    // A check box drawn as a push button: it never stays down (see visitToggled).
     m_visitButton = new QPushButton(u"Click Here To Visit Orvanel Now"_s, this);
     m_visitButton->setObjectName(u"Check1"_s);
     m_visitButton->setCheckable(true);
@@ -142,7 +153,9 @@ ExitWindow::ExitWindow(QWidget *parent) : QWidget(parent)
     blue.setColor(QPalette::ButtonText, QColor(colours::Link));
     m_visitButton->setPalette(blue);
     m_visitButton->setCursor(linkCursor());
-    connect(m_visitButton, &QPushButton::clicked, this, &ExitWindow::visitClicked);
+    // Toggled rather than clicked: a screen reader's toggle action changes the state without a
+    // click, and must open the page too.
+    connect(m_visitButton, &QPushButton::toggled, this, &ExitWindow::visitToggled);
 
     m_exitButton = new QPushButton(u"E&xit"_s, this);
     m_exitButton->setObjectName(u"cmdClose"_s);
@@ -151,6 +164,7 @@ ExitWindow::ExitWindow(QWidget *parent) : QWidget(parent)
 
     buildReferralFrame();
     buildCatalogueFrame();
+    pressOnEnter({m_exitButton, m_visitButton, m_submitButton});
 
     setTabOrder(m_exitButton, m_visitButton);
     setTabOrder(m_visitButton, picture);
@@ -171,14 +185,14 @@ void ExitWindow::buildReferralFrame()
 {
     CaptionedFrame *referralFrame =
         navyFrame(this, u"Frame2"_s, u"Refer A Friend"_s, twipsRect(120, 3240, 7065, 1455));
-    m_nameEdit =
-        entryField(referralFrame, u"txtName"_s, placeholders::Name, twipsRect(85, 360, 3375, 285));
+    m_nameEdit = entryField(referralFrame, u"txtName"_s, placeholders::Name,
+                            twipsRect(85, 360, 3375, 285), u"Your name"_s);
     m_emailEdit = entryField(referralFrame, u"txtEmail"_s, placeholders::Email,
-                             twipsRect(3600, 360, 3375, 285));
+                             twipsRect(3600, 360, 3375, 285), u"Your e-mail address"_s);
     m_friendNameEdit = entryField(referralFrame, u"txtFriendName"_s, placeholders::FriendName,
-                                  twipsRect(85, 720, 3375, 285));
+                                  twipsRect(85, 720, 3375, 285), u"Friend's name"_s);
     m_friendEmailEdit = entryField(referralFrame, u"txtFriendEmail"_s, placeholders::FriendEmail,
-                                   twipsRect(3600, 720, 3375, 285));
+                                   twipsRect(3600, 720, 3375, 285), u"Friend's e-mail address"_s);
 
     m_submitButton = new QPushButton(u"Refer A Friend &Now"_s, referralFrame);
     m_submitButton->setObjectName(u"cmdSubmit"_s);
@@ -189,6 +203,7 @@ void ExitWindow::buildReferralFrame()
     // Designed below the frame's visible height: it is reached with Tab and edited out of sight.
     m_messageEdit = new QPlainTextEdit(referralFrame);
     m_messageEdit->setObjectName(u"txtMessage"_s);
+    m_messageEdit->setAccessibleName(u"Your message"_s);
     m_messageEdit->setGeometry(twipsRect(4800, 3600, 1815, 495));
     m_messageEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_messageEdit->setTabChangesFocus(true);
@@ -280,7 +295,7 @@ void ExitWindow::submit()
         referralAddress(webaddresses::ReferAFriendPage, values, webaddresses::ProductHomePage));
 }
 
-void ExitWindow::visitClicked(bool ticked)
+void ExitWindow::visitToggled(bool ticked)
 {
     if (!ticked)
         return;
@@ -302,19 +317,27 @@ bool ExitWindow::eventFilter(QObject *watched, QEvent *event)
     };
     switch (event->type()) {
     case QEvent::FocusIn:
-        update(textOnFocusIn(fieldText(field->widget), field->placeholder));
+        if (isFieldsOwnFocusChange(static_cast<QFocusEvent *>(event)))
+            update(textOnFocusIn(fieldText(field->widget), field->placeholder));
         break;
     case QEvent::FocusOut:
-        update(textOnFocusOut(fieldText(field->widget), field->placeholder));
+        if (isFieldsOwnFocusChange(static_cast<QFocusEvent *>(event)))
+            update(textOnFocusOut(fieldText(field->widget), field->placeholder));
         break;
     case QEvent::KeyPress: {
         const auto *key = static_cast<QKeyEvent *>(event);
-        const bool typesBlank =
-            key->text() == u" "_s && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-        if (field->refusesBlank && typesBlank) {
-            messages::critical(this, u"Email Address Cannot Contain Space"_s);
-            field->widget->setFocus();
-            return true;
+        // With any modifier: Alt or Meta with the space bar would insert a blank all the same.
+        const bool typesBlank = key->key() == Qt::Key_Space || key->text().contains(u' ');
+        if (field->refusesBlank && typesBlank)
+            return refuseBlank(field->widget);
+        break;
+    }
+    case QEvent::InputMethod: {
+        auto *input = static_cast<QInputMethodEvent *>(event);
+        if (field->refusesBlank && input->commitString().contains(u' ')) {
+            QInputMethodEvent withoutCommit(input->preeditString(), input->attributes());
+            QCoreApplication::sendEvent(field->widget, &withoutCommit);
+            return refuseBlank(field->widget);
         }
         break;
     }
@@ -322,6 +345,13 @@ bool ExitWindow::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+bool ExitWindow::refuseBlank(QWidget *field)
+{
+    messages::critical(this, u"Email Address Cannot Contain Space"_s);
+    field->setFocus();
+    return true;
 }
 
 void ExitWindow::closeEvent(QCloseEvent *event)

@@ -42,7 +42,8 @@ private:
     void buildCatalogueFrame();
     void load();
     void submit();
-    void visitClicked(bool ticked);
+    void visitToggled(bool ticked);
+    bool refuseBlank(QWidget *field);
 
     struct Field
     {

@@ -11,6 +11,7 @@
 #include "gui/messages.h"
 #include "gui/shutdown.h"
 #include "gui/widgets/captionedframe.h"
+#include "gui/widgets/dropdownlist.h"
 #include "gui/widgets/linklabel.h"
 #include "gui/widgets/theme.h"
 #include "gui/widgets/twips.h"
@@ -135,11 +136,12 @@ void MainWindow::buildEntryPanel(QWidget *client)
                twipsRect(480, 720, 3480, 915),
                {verdana(8.25, Bold), colours::Pink, Qt::AlignHCenter | Qt::AlignTop, true});
 
-    auto *picture1 = new QLabel(m_entryPanel);
-    picture1->setObjectName(u"Picture1"_s);
-    picture1->setPixmap(QPixmap(u":/star.jpg"_s));
-    picture1->move(twips(1448), twips(1920));
-    picture1->adjustSize();
+    auto *star = new QLabel(m_entryPanel);
+    star->setObjectName(u"Picture1"_s);
+    star->setPixmap(loadPicture(u":/star.png"_s, devicePixelRatio()));
+    star->setAccessibleName(u"An eight-pointed star ringed by the symbols of the planets"_s);
+    star->move(twips(1448), twips(1920));
+    star->adjustSize();
 
     const QFont captionFont = verdana(8.25, Bold);
     CaptionedFrame *fraName =
@@ -153,6 +155,7 @@ void MainWindow::buildEntryPanel(QWidget *client)
     white.setColor(QPalette::Base, Qt::white);
     white.setColor(QPalette::Text, Qt::black);
     m_nameEdit->setPalette(white);
+    m_nameEdit->setAccessibleName(u"First name"_s);
     m_nameEdit->installEventFilter(this);
 
     CaptionedFrame *fraDOB =
@@ -163,7 +166,7 @@ void MainWindow::buildEntryPanel(QWidget *client)
     placeAutoSizedLabel(fraDOB, u"lblLabel1"_s, u"Month"_s, {twips(1310), twips(240)}, listCaption);
     placeAutoSizedLabel(fraDOB, u"lblLabel2"_s, u"Year"_s, {twips(2850), twips(240)}, listCaption);
     auto makeList = [fraDOB](const QString &name, const QRect &rect) {
-        auto *list = new QComboBox(fraDOB);
+        auto *list = new DropDownList(fraDOB);
         list->setObjectName(name);
         list->setGeometry(rect);
         styleList(list);
@@ -172,6 +175,9 @@ void MainWindow::buildEntryPanel(QWidget *client)
     m_dayList = makeList(u"cboDate"_s, twipsRect(120, 480, 1000, 315));
     m_monthList = makeList(u"cboMonth"_s, twipsRect(1310, 480, 1350, 315));
     m_yearList = makeList(u"cboYear"_s, twipsRect(2850, 480, 1200, 315));
+    m_dayList->setAccessibleName(u"Day of birth"_s);
+    m_monthList->setAccessibleName(u"Month of birth"_s);
+    m_yearList->setAccessibleName(u"Year of birth"_s);
 
     m_archetypeButton = new QPushButton(u"&Get My Planetary Archetype"_s, m_entryPanel);
     m_archetypeButton->setObjectName(u"cmdProceed"_s);
@@ -231,6 +237,7 @@ void MainWindow::buildResultPanel(QWidget *client)
     m_planetPicture->setLineWidth(1);
     setColours(m_planetPicture, Qt::black, QColor(160, 160, 160));
     m_planetPicture->setGeometry(twipsRect(7995, 240, 570, 525));
+    m_planetPicture->setAccessibleName(u"Planet"_s); // renamed for the planet each reading shows
 
     m_againButton = new QPushButton(u"&Do It Once Again"_s, m_resultPanel);
     m_againButton->setObjectName(u"cmdBack"_s);
@@ -241,6 +248,7 @@ void MainWindow::buildResultPanel(QWidget *client)
     // two owners of one key would make it do nothing.
     m_againButton->setShortcut(QKeySequence());
     connect(m_againButton, &QPushButton::clicked, this, &MainWindow::back);
+    pressOnEnter({m_archetypeButton, m_againButton});
 }
 
 void MainWindow::buildBannerStrip(QWidget *client)
@@ -284,9 +292,12 @@ void MainWindow::connectCommands()
 
 void MainWindow::showAbout()
 {
-    // Built afresh for each showing; the main window takes no input until it is closed.
-    AboutDialog about(this);
-    about.exec();
+    // Built afresh for each showing; the main window takes no input until it is closed. open()
+    // rather than exec(): the command returns at once, so a screen reader that triggered it through
+    // the menu's accessible action is not held until the window closes.
+    auto *about = new AboutDialog(this);
+    about->setAttribute(Qt::WA_DeleteOnClose);
+    about->open();
 }
 
 void MainWindow::loadPlanetPictures()
@@ -294,7 +305,7 @@ void MainWindow::loadPlanetPictures()
     // Decoded once; each reading only hands the ready picture to picPlanet.
     for (int index = 0; index < PlanetCount; ++index)
         m_planetPictures[static_cast<std::size_t>(index)] =
-            QPixmap(u":/planets/"_s + planetPictureName(index));
+            loadPicture(u":/planets/"_s + planetPictureName(index), devicePixelRatio());
 }
 
 void MainWindow::prepareEntry()
@@ -334,13 +345,29 @@ bool MainWindow::validateEntry()
     return false;
 }
 
+bool MainWindow::filterNameCommit(QInputMethodEvent *event)
+{
+    if (acceptsNameText(event->commitString()))
+        return false;
+    // The composition still ends: the box gets the same event without the refused text.
+    QInputMethodEvent withoutCommit(event->preeditString(), event->attributes());
+    QCoreApplication::sendEvent(m_nameEdit, &withoutCommit);
+    refuseNameText();
+    return true;
+}
+
+void MainWindow::refuseNameText()
+{
+    messages::critical(this, u"First Name Can Accept Text Only"_s);
+    m_nameEdit->setFocus();
+}
+
 bool MainWindow::filterNameKey(QKeyEvent *event)
 {
     const std::optional<int> code = typedCharacter(event->key(), event->modifiers(), event->text());
     if (!code || isNameCharacter(*code))
         return false;
-    messages::critical(this, u"First Name Can Accept Text Only"_s);
-    m_nameEdit->setFocus();
+    refuseNameText();
     return true;
 }
 
@@ -369,8 +396,9 @@ void MainWindow::showMatch(const RulerMatch &match)
     }
     const QPixmap &picture = m_planetPictures[static_cast<std::size_t>(match.planetIndex)];
     m_planetPicture->setPixmap(picture);
+    m_planetPicture->setAccessibleName(row.planetName);
     const int border = m_planetPicture->frameWidth() * 2;
-    m_planetPicture->resize(picture.size() + QSize(border, border));
+    m_planetPicture->resize(picture.deviceIndependentSize().toSize() + QSize(border, border));
 }
 
 void MainWindow::back()
@@ -445,6 +473,8 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_nameEdit && event->type() == QEvent::KeyPress)
         return filterNameKey(static_cast<QKeyEvent *>(event));
+    if (watched == m_nameEdit && event->type() == QEvent::InputMethod)
+        return filterNameCommit(static_cast<QInputMethodEvent *>(event));
     if (watched == m_archetypeButton && event->type() == QEvent::Shortcut && resultPanelInFront())
         return true;
     return QMainWindow::eventFilter(watched, event);

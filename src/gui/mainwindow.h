@@ -20,6 +20,7 @@
 
 class QAction;
 class QComboBox;
+class QInputMethodEvent;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
@@ -64,6 +65,8 @@ private:
     void prepareEntry();
     void resetEntry();
     bool filterNameKey(QKeyEvent *event);
+    bool filterNameCommit(QInputMethodEvent *event);
+    void refuseNameText();
     void proceed();
     void back();
     void showMatch(const RulerMatch &match);

@@ -15,6 +15,8 @@ class TestEntryRules : public QObject
 private slots:
     void nameCharacter_data();
     void nameCharacter();
+    void typedCharacter_data();
+    void typedCharacter();
     void trimBlanks_data();
     void trimBlanks();
 };
@@ -50,6 +52,46 @@ void TestEntryRules::nameCharacter()
     QFETCH(int, code);
     QFETCH(bool, accepted);
     QCOMPARE(isNameCharacter(code), accepted);
+}
+
+void TestEntryRules::typedCharacter_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("code"); // -1: the key types nothing the filter sees
+
+    const Qt::KeyboardModifiers none = Qt::NoModifier;
+    const auto ctrl = Qt::KeyboardModifiers(Qt::ControlModifier);
+    const auto alt = Qt::KeyboardModifiers(Qt::AltModifier);
+    QTest::newRow("letter") << int(Qt::Key_A) << none << u"a"_s << int('a');
+    QTest::newRow("Return") << int(Qt::Key_Return) << none << u"\r"_s << 13;
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << none << u"\r"_s << 13;
+    QTest::newRow("Escape") << int(Qt::Key_Escape) << none << u"\x1b"_s << 27;
+    QTest::newRow("Backspace") << int(Qt::Key_Backspace) << none << u"\b"_s << 8;
+    QTest::newRow("Ctrl+Backspace") << int(Qt::Key_Backspace) << ctrl << u"\b"_s << 127;
+    QTest::newRow("Ctrl+V") << int(Qt::Key_V) << ctrl << u"\x16"_s << 22;
+    QTest::newRow("Ctrl+V with no text") << int(Qt::Key_V) << ctrl << QString() << 22;
+    QTest::newRow("Ctrl+digit") << int(Qt::Key_5) << ctrl << u"5"_s << -1;
+    QTest::newRow("Alt+digit") << int(Qt::Key_5) << alt << u"5"_s << int('5');
+    QTest::newRow("Meta+minus") << int(Qt::Key_Minus) << Qt::KeyboardModifiers(Qt::MetaModifier)
+                                << u"-"_s << int('-');
+    QTest::newRow("Alt alone") << int(Qt::Key_Alt) << alt << QString() << -1;
+    QTest::newRow("Tab") << int(Qt::Key_Tab) << none << u"\t"_s << -1;
+    QTest::newRow("Delete") << int(Qt::Key_Delete) << none << u"\x7f"_s << -1;
+    QTest::newRow("arrow") << int(Qt::Key_Left) << none << QString() << -1;
+    QTest::newRow("accented letter") << int(Qt::Key_Eacute) << none << u"\u00e9"_s << 0xE9;
+    QTest::newRow("outside the BMP") << 0 << none << u"\U0001F600"_s << 0x1F600;
+}
+
+void TestEntryRules::typedCharacter()
+{
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(QString, text);
+    QFETCH(int, code);
+    const std::optional<int> typed = planetarch::typedCharacter(key, modifiers, text);
+    QCOMPARE(typed.value_or(-1), code);
 }
 
 void TestEntryRules::trimBlanks_data()

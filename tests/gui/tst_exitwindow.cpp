@@ -44,6 +44,10 @@ private slots:
     void blankRefusedInAddresses_data();
     void blankRefusedInAddresses();
     void pastedBlankIsAccepted();
+    void blankRefusedFromAnInputMethod();
+    void placeholdersIgnoreWindowActivation();
+    void enterPressesTheFocusedButton_data();
+    void enterPressesTheFocusedButton();
     void tabOrder();
     void visitButtonOpensTheHomePageEachClick();
     void catalogueLink();
@@ -169,22 +173,31 @@ void TestExitWindow::placeholders()
 void TestExitWindow::blankRefusedInAddresses_data()
 {
     QTest::addColumn<QString>("name");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
     QTest::addColumn<bool>("refused");
-    QTest::newRow("sender's address") << u"txtEmail"_s << true;
-    QTest::newRow("friend's address") << u"txtFriendEmail"_s << true;
-    QTest::newRow("sender's name takes blanks") << u"txtName"_s << false;
-    QTest::newRow("friend's name takes blanks") << u"txtFriendName"_s << false;
+    const Qt::KeyboardModifiers none = Qt::NoModifier;
+    QTest::newRow("sender's address") << u"txtEmail"_s << none << true;
+    QTest::newRow("friend's address") << u"txtFriendEmail"_s << none << true;
+    QTest::newRow("sender's name takes blanks") << u"txtName"_s << none << false;
+    QTest::newRow("friend's name takes blanks") << u"txtFriendName"_s << none << false;
+    for (const auto &[modifier, label] :
+         {std::pair{Qt::ShiftModifier, "Shift"}, std::pair{Qt::AltModifier, "Alt"},
+          std::pair{Qt::MetaModifier, "Meta"}, std::pair{Qt::ControlModifier, "Ctrl"}}) {
+        QTest::addRow("%s+Space in an address", label)
+            << u"txtEmail"_s << Qt::KeyboardModifiers(modifier) << true;
+    }
 }
 
 void TestExitWindow::blankRefusedInAddresses()
 {
     QFETCH(QString, name);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
     QFETCH(bool, refused);
     auto *box = m_window->findChild<QLineEdit *>(name);
     box->setFocus(Qt::MouseFocusReason);
     QTest::keyClicks(box, u"ann"_s);
     MessageRecorder messages;
-    QTest::keyClick(box, Qt::Key_Space);
+    QTest::sendKeyEvent(QTest::Click, box, Qt::Key_Space, u" "_s, modifiers);
 
     QCOMPARE(box->text(), refused ? u"ann"_s : u"ann "_s);
     QCOMPARE(messages.texts(),
@@ -203,6 +216,67 @@ void TestExitWindow::pastedBlankIsAccepted()
     QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(box->text(), u"ann @x.org"_s);
     QVERIFY(messages.shown.isEmpty());
+}
+
+void TestExitWindow::blankRefusedFromAnInputMethod()
+{
+    auto *box = m_window->findChild<QLineEdit *>(u"txtEmail"_s);
+    box->setFocus(Qt::MouseFocusReason);
+    QTest::keyClicks(box, u"ann"_s);
+    MessageRecorder messages;
+    QInputMethodEvent committed;
+    committed.setCommitString(u"\u00e9 x"_s);
+    QApplication::sendEvent(box, &committed);
+    QCOMPARE(box->text(), u"ann"_s);
+    QCOMPARE(messages.texts(), QStringList{u"Email Address Cannot Contain Space"_s});
+}
+
+void TestExitWindow::placeholdersIgnoreWindowActivation()
+{
+    // Another window coming to the front (a message box, the browser) moves no focus inside this
+    // one: an emptied field keeps its caret and stays empty, a placeholder stays.
+    auto *name = m_window->findChild<QLineEdit *>(u"txtName"_s);
+    name->setFocus(Qt::TabFocusReason);
+    QCOMPARE(name->text(), QString());
+    QFocusEvent windowLeft(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(name, &windowLeft);
+    QCOMPARE(name->text(), QString());
+
+    auto *email = m_window->findChild<QLineEdit *>(u"txtEmail"_s);
+    QFocusEvent windowBack(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+    QApplication::sendEvent(email, &windowBack);
+    QCOMPARE(email->text(), placeholders::Email);
+
+    // The user's own move still swaps them.
+    email->setFocus(Qt::TabFocusReason);
+    QCOMPARE(email->text(), QString());
+    QCOMPARE(name->text(), placeholders::Name);
+}
+
+void TestExitWindow::enterPressesTheFocusedButton_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::newRow("Exit ends the program") << u"cmdClose"_s;
+    QTest::newRow("Check1 opens the home page") << u"Check1"_s;
+    QTest::newRow("Refer A Friend Now submits") << u"cmdSubmit"_s;
+}
+
+void TestExitWindow::enterPressesTheFocusedButton()
+{
+    QFETCH(QString, button);
+    MessageRecorder messages;
+    UrlRecorder urls;
+    auto *target = m_window->findChild<QPushButton *>(button);
+    target->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(target, Qt::Key_Return);
+    const int effects = m_processEnds + int(urls.opened.size()) + int(messages.shown.size());
+    QCOMPARE(effects, 1);
+    if (button == u"cmdClose"_s)
+        QCOMPARE(m_processEnds, 1);
+    else if (button == u"Check1"_s)
+        QCOMPARE(urls.addresses(), QStringList{webaddresses::HomePage});
+    else
+        QCOMPARE(messages.texts(), QStringList{u"Please Enter Proper Email Address"_s});
 }
 
 void TestExitWindow::tabOrder()

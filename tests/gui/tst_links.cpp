@@ -16,7 +16,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 using namespace planetarch;
 using namespace planetarch::testing;
@@ -37,6 +36,7 @@ private slots:
     void aboutKeysClose_data();
     void aboutKeysClose();
     void aboutLinksLeaveItOpen();
+    void aboutTabOrder();
     void aboutTextsFit();
 
 private:
@@ -130,24 +130,21 @@ void TestLinks::aboutIsModalAndBuiltAfresh()
 {
     QList<QStringList> seen;
     for (int showing = 0; showing < 2; ++showing) {
-        bool inspected = false;
-        QTimer::singleShot(0, this, [&] {
-            auto *about = qobject_cast<AboutDialog *>(QApplication::activeModalWidget());
-            QVERIFY(about);
-            QVERIFY(about->isModal());
-            QCOMPARE(about->windowTitle(), u"Planetarch v1.0"_s);
-            QStringList texts;
-            const QList<QLabel *> labels = about->findChildren<QLabel *>();
-            for (const QLabel *label : labels)
-                texts << label->objectName() + u'=' + label->text();
-            seen << texts;
-            inspected = true;
-            QTest::keyClick(about, Qt::Key_Escape);
-        });
-        // Returns once the modal window is closed.
+        // The command returns at once; the window it opened blocks the main window until closed.
         QVERIFY(chooseMenuItem(m_window, u"mnuHelp"_s, u"mnuAbout"_s));
-        QVERIFY(inspected);
-        QCOMPARE(m_window->findChildren<AboutDialog *>().size(), 0);
+        QTRY_VERIFY(qobject_cast<AboutDialog *>(QApplication::activeModalWidget()));
+        auto *about = qobject_cast<AboutDialog *>(QApplication::activeModalWidget());
+        QVERIFY(about->isModal());
+        QCOMPARE(about->parentWidget(), m_window);
+        QVERIFY(about->windowModality() != Qt::NonModal);
+        QCOMPARE(about->windowTitle(), u"Planetarch v1.0"_s);
+        QStringList texts;
+        const QList<QLabel *> labels = about->findChildren<QLabel *>();
+        for (const QLabel *label : labels)
+            texts << label->objectName() + u'=' + label->text();
+        seen << texts;
+        QTest::keyClick(about, Qt::Key_Escape);
+        QTRY_COMPARE(m_window->findChildren<AboutDialog *>().size(), 0);
     }
     QCOMPARE(seen.size(), 2);
     QCOMPARE(seen[0], seen[1]);
@@ -197,6 +194,20 @@ void TestLinks::aboutLinksLeaveItOpen()
     // "Click here for more details" sits under the full-branding offer and opens that page.
     QCOMPARE(urls.addresses(), (QStringList{webaddresses::HomePage, webaddresses::FullBrandPage}));
     QVERIFY(about.isVisible());
+}
+
+void TestLinks::aboutTabOrder()
+{
+    AboutDialog about(m_window);
+    about.open();
+    QVERIFY(QTest::qWaitForWindowActive(&about));
+    QTRY_COMPARE(QApplication::focusWidget(), about.findChild<QWidget *>(u"cmdOK"_s));
+    QStringList visited;
+    for (int step = 0; step < 3; ++step) {
+        visited << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(visited, (QStringList{u"cmdOK"_s, u"picIcon"_s, u"cmdOK"_s}));
 }
 
 void TestLinks::aboutTextsFit()

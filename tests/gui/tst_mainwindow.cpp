@@ -47,6 +47,10 @@ private slots:
     void blankNameIsRefused();
     void nameFilter_data();
     void nameFilter();
+    void inputMethodCommits_data();
+    void inputMethodCommits();
+    void enterPressesTheFocusedButton_data();
+    void enterPressesTheFocusedButton();
     void pastingThroughTheMenuIsNotFiltered();
     void backResetsTheEntry();
     void backThenProceedAsksForTheName();
@@ -152,7 +156,7 @@ void TestMainWindow::reading_data()
                        u"Aries, Scorpio"_s,
                        u"The Tower"_s,
                        u"Libra (Taurus)"_s}
-        << u"mars.jpg"_s;
+        << u"mars.png"_s;
     QTest::newRow("Aquarius shows Saturn and Saturn's own sign")
         << Entry{u"Bo"_s, 1, u"February"_s, 1901}
         << QStringList{u"SATURN"_s,
@@ -163,7 +167,7 @@ void TestMainWindow::reading_data()
                        u"Capricorn"_s,
                        u"The World"_s,
                        u"Cancer"_s}
-        << u"saturn.jpg"_s;
+        << u"saturn.png"_s;
     const QStringList mercury{u"MERCURY"_s,
                               u"THE PRINCE"_s,
                               u"The Bean Counter, The Thinker"_s,
@@ -172,9 +176,9 @@ void TestMainWindow::reading_data()
                               u"Gemini And virgo"_s,
                               u"The Magician"_s,
                               u"Sagittarius And Pisces"_s};
-    QTest::newRow("Gemini") << Entry{u"Cy"_s, 1, u"June"_s, 1999} << mercury << u"mercury.jpg"_s;
+    QTest::newRow("Gemini") << Entry{u"Cy"_s, 1, u"June"_s, 1999} << mercury << u"mercury.png"_s;
     QTest::newRow("Virgo") << Entry{u"Di"_s, 1, u"September"_s, 2004} << mercury
-                           << u"mercury.jpg"_s;
+                           << u"mercury.png"_s;
     const QStringList sun{u"SUN"_s,
                           u"THE KING"_s,
                           u"The Leader, The Star"_s,
@@ -184,9 +188,9 @@ void TestMainWindow::reading_data()
                           u"The Sun"_s,
                           u"Aquarius"_s};
     QTest::newRow("Leo in 1900") << Entry{u"Queen Mary"_s, 1, u"August"_s, 1900} << sun
-                                 << u"sun.jpg"_s;
+                                 << u"sun.png"_s;
     QTest::newRow("Leo in 2050, another name")
-        << Entry{u"Zed"_s, 1, u"August"_s, 2050} << sun << u"sun.jpg"_s;
+        << Entry{u"Zed"_s, 1, u"August"_s, 2050} << sun << u"sun.png"_s;
     QTest::newRow("Cancer is the Queen, whoever asks")
         << Entry{u"King Bob"_s, 1, u"July"_s, 1950}
         << QStringList{u"MOON"_s,
@@ -197,7 +201,7 @@ void TestMainWindow::reading_data()
                        u"Cancer"_s,
                        u"The High Priestess"_s,
                        u"Capricorn"_s}
-        << u"moon.jpg"_s;
+        << u"moon.png"_s;
     QTest::newRow("Pisces shows Jupiter") << Entry{u"Eve"_s, 1, u"March"_s, 1975}
                                           << QStringList{u"JUPITER"_s,
                                                          u"THE COUNSELOR"_s,
@@ -207,7 +211,7 @@ void TestMainWindow::reading_data()
                                                          u"Sagittarius And Pisces"_s,
                                                          u"The Wheel"_s,
                                                          u"Gemini And Virgo"_s}
-                                          << u"jupiter.jpg"_s;
+                                          << u"jupiter.png"_s;
 }
 
 void TestMainWindow::reading()
@@ -341,6 +345,17 @@ void TestMainWindow::nameFilter_data()
     QTest::newRow("backspace") << int(Qt::Key_Backspace) << none << u"\b"_s << u"An"_s << false;
     QTest::newRow("arrow types nothing")
         << int(Qt::Key_Left) << none << QString() << u"Ann"_s << false;
+    // Modifiers do not open a way around the filter.
+    const auto alt = Qt::KeyboardModifiers(Qt::AltModifier);
+    QTest::newRow("Alt+5") << int(Qt::Key_5) << alt << u"5"_s << u"Ann"_s << true;
+    QTest::newRow("Alt+minus") << int(Qt::Key_Minus) << alt << u"-"_s << u"Ann"_s << true;
+    QTest::newRow("Meta+5") << int(Qt::Key_5) << Qt::KeyboardModifiers(Qt::MetaModifier) << u"5"_s
+                            << u"Ann"_s << true;
+    QTest::newRow("Alt+letter types the letter")
+        << int(Qt::Key_E) << alt << u"e"_s << u"Anne"_s << false;
+    QTest::newRow("Ctrl+Backspace")
+        << int(Qt::Key_Backspace) << Qt::KeyboardModifiers(Qt::ControlModifier) << u"\b"_s
+        << u"Ann"_s << true;
 }
 
 void TestMainWindow::nameFilter()
@@ -364,6 +379,66 @@ void TestMainWindow::nameFilter()
         QCOMPARE(messages.shown.first().icon, messages::Icon::Critical);
         QCOMPARE(QApplication::focusWidget(), box);
     }
+}
+
+void TestMainWindow::inputMethodCommits_data()
+{
+    QTest::addColumn<QString>("commit");
+    QTest::addColumn<QString>("name"); // the box afterwards, starting from "Ann"
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("composed e circumflex") << u"\u00ea"_s << u"Ann"_s << true;
+    QTest::newRow("letter then digit") << u"\u00ea7"_s << u"Ann"_s << true;
+    QTest::newRow("digit") << u"7"_s << u"Ann"_s << true;
+    QTest::newRow("plain letters") << u"e Lee"_s << u"Anne Lee"_s << false;
+}
+
+// Dead keys, compose and input methods deliver text as a commit, not as a key press.
+void TestMainWindow::inputMethodCommits()
+{
+    QFETCH(QString, commit);
+    QFETCH(QString, name);
+    QFETCH(bool, refused);
+
+    auto *box = child<QLineEdit>(u"txtName"_s);
+    QTest::keyClicks(box, u"Ann"_s);
+    MessageRecorder messages;
+    QInputMethodEvent composing(u"^"_s, {});
+    QApplication::sendEvent(box, &composing);
+    QInputMethodEvent committed;
+    committed.setCommitString(commit);
+    QApplication::sendEvent(box, &committed);
+
+    QCOMPARE(box->text(), name);
+    QCOMPARE(messages.texts(),
+             refused ? QStringList{u"First Name Can Accept Text Only"_s} : QStringList());
+    QVERIFY(box->inputMethodQuery(Qt::ImSurroundingText).toString() == name);
+    QCOMPARE(box->displayText(), name); // the composition is over, nothing of it stays
+}
+
+void TestMainWindow::enterPressesTheFocusedButton_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Return") << int(Qt::Key_Return);
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+    QTest::newRow("Space") << int(Qt::Key_Space);
+}
+
+void TestMainWindow::enterPressesTheFocusedButton()
+{
+    QFETCH(int, key);
+    MessageRecorder messages;
+    enter({u"Ann"_s, 1, u"November"_s, 1980});
+    auto *proceed = child<QPushButton>(u"cmdProceed"_s);
+    proceed->setFocus();
+    QTest::keyClick(proceed, Qt::Key(key));
+    QTRY_COMPARE(panelInFront()->objectName(), u"fraResult"_s);
+
+    auto *back = child<QPushButton>(u"cmdBack"_s);
+    QCOMPARE(QApplication::focusWidget(), back);
+    QTest::keyClick(back, Qt::Key(key));
+    QTRY_COMPARE(panelInFront()->objectName(), u"fraMain"_s);
+    QVERIFY(child<QLineEdit>(u"txtName"_s)->text().isEmpty());
+    QVERIFY(messages.shown.isEmpty());
 }
 
 void TestMainWindow::pastingThroughTheMenuIsNotFiltered()
@@ -420,7 +495,7 @@ void TestMainWindow::secondReadingReplacesTheFirst()
         QCOMPARE(value(row), sun[row]);
     QCOMPARE(value(5), u"Leo"_s);
     QCOMPARE(value(7), u"Aquarius"_s);
-    QCOMPARE(shownPicture(), QImage(u":/planets/sun.jpg"_s));
+    QCOMPARE(shownPicture(), QImage(u":/planets/sun.png"_s));
     // Auto-sized labels shrink with the shorter texts: no tail of the Mars texts is left over.
     QCOMPARE(child<QLabel>(u"lblResult0"_s)->width(),
              child<QLabel>(u"lblResult0"_s)->sizeHint().width());

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "gui/widgets/captionedframe.h"
 
+#include "gui/widgets/accessibility.h"
+
 #include <QPainter>
 
 namespace planetarch {
@@ -9,6 +11,7 @@ namespace planetarch {
 CaptionedFrame::CaptionedFrame(QWidget *parent) : QWidget(parent)
 {
     setAutoFillBackground(true);
+    installAccessibility();
 }
 
 void CaptionedFrame::setCaption(const QString &caption, const QColor &colour, const QFont &font)

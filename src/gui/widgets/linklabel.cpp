@@ -2,6 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "gui/widgets/linklabel.h"
 
+#include "gui/widgets/accessibility.h"
+#include "gui/widgets/theme.h"
+
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPixmap>
 
@@ -10,7 +14,8 @@ namespace planetarch {
 QCursor linkCursor()
 {
     // The fingertip of the drawn hand is its hot spot.
-    static const QPixmap hand(QStringLiteral(":/hand.png"));
+    static const QPixmap hand =
+        loadPicture(QStringLiteral(":/hand.png"), qApp ? qApp->devicePixelRatio() : 1.0);
     return hand.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(hand, 12, 1);
 }
 
@@ -18,6 +23,7 @@ LinkLabel::LinkLabel(const QString &text, QWidget *parent) : QLabel(text, parent
 {
     setTextFormat(Qt::PlainText);
     setCursor(linkCursor());
+    installAccessibility();
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent *event)

@@ -50,9 +50,29 @@ QFont dialogFont(qreal points, int style)
 QIcon programIcon()
 {
     QIcon icon;
-    for (int size : {16, 32, 48, 64})
+    for (int size : {16, 32, 48, 64, 128})
         icon.addFile(QStringLiteral(":/icons/planetarch-%1.png").arg(size), QSize(size, size));
     return icon;
+}
+
+QPixmap loadPicture(const QString &resource, qreal devicePixelRatio)
+{
+    if (devicePixelRatio > 1.0) {
+        QString sharp = resource;
+        sharp.insert(sharp.lastIndexOf(u'.'), QStringLiteral("@2x"));
+        QPixmap pixmap(sharp);
+        if (!pixmap.isNull()) {
+            pixmap.setDevicePixelRatio(2.0);
+            return pixmap;
+        }
+    }
+    return QPixmap(resource);
+}
+
+void pressOnEnter(std::initializer_list<QPushButton *> buttons)
+{
+    for (QPushButton *button : buttons)
+        button->setAutoDefault(true);
 }
 
 void paintButtonFace(QPushButton *button, QRgb face)

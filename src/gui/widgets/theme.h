@@ -5,7 +5,10 @@
 #include <QColor>
 #include <QFont>
 #include <QLabel>
+#include <QPixmap>
 #include <QString>
+
+#include <initializer_list>
 
 class QPushButton;
 class QWidget;
@@ -33,6 +36,14 @@ QFont dialogFont(qreal points = 8.25, int style = Regular);
 
 // The program's icon, at every size the pictures offer.
 QIcon programIcon();
+
+// A picture of the program's resources (":/star.png"), taken from its @2x variant when the screen
+// has more than one device pixel per logical pixel, so it stays sharp when the desktop is scaled.
+QPixmap loadPicture(const QString &resource, qreal devicePixelRatio);
+
+// Enter presses these buttons when they have the focus, as Space does. Qt does that by itself only
+// inside a dialog; the design wants it in every window.
+void pressOnEnter(std::initializer_list<QPushButton *> buttons);
 
 // A button face in a colour of its own, raised, sunk while pressed.
 void paintButtonFace(QPushButton *button, QRgb face);

@@ -1,0 +1,330 @@
+// SPDX-FileCopyrightText: 2026 The Planetarch developers
+// SPDX-License-Identifier: MIT
+
+// What a screen reader finds, asked the way Qt's accessibility bridge asks: names, roles, states
+// and actions of the three windows.
+
+#include "core/randomdraw.h"
+#include "core/webaddresses.h"
+#include "gui/aboutdialog.h"
+#include "gui/exitwindow.h"
+#include "gui/mainwindow.h"
+#include "gui/shutdown.h"
+#include "support/messagerecorder.h"
+#include "support/urlrecorder.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace planetarch;
+using namespace planetarch::testing;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+enum class Window { Main, About, Exit };
+
+QAccessibleInterface *accessible(QObject *object)
+{
+    QAccessibleInterface *found = QAccessible::queryAccessibleInterface(object);
+    if (!found)
+        qFatal("no accessible interface for %s", qPrintable(object->objectName()));
+    return found;
+}
+
+void act(QObject *object, const QString &action)
+{
+    QAccessibleActionInterface *actions = accessible(object)->actionInterface();
+    QVERIFY(actions);
+    QVERIFY2(actions->actionNames().contains(action), qPrintable(action));
+    actions->doAction(action);
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Window)
+
+class TestAccessibility : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void namesSayWhatAControlIsFor_data();
+    void namesSayWhatAControlIsFor();
+    void captionedFramesAreGroupings_data();
+    void captionedFramesAreGroupings();
+    void coveredPanelIsNotShowing();
+    void planetPictureNamesThePlanet();
+    void linksOpenTheirPages_data();
+    void linksOpenTheirPages();
+    void buttonsWorkThroughTheirActions_data();
+    void buttonsWorkThroughTheirActions();
+    void actionsReturnBeforeTheModalWindowCloses();
+
+private:
+    QWidget *window(Window which) const;
+    template <typename T = QWidget> T *find(Window which, const QString &name) const
+    {
+        T *found = window(which)->findChild<T *>(name);
+        if (!found)
+            qFatal("no child %s", qPrintable(name));
+        return found;
+    }
+
+    MainWindow *m_main = nullptr;
+    AboutDialog *m_about = nullptr;
+    ExitWindow *m_exit = nullptr;
+    int m_processEnds = 0;
+};
+
+void TestAccessibility::init()
+{
+    m_processEnds = 0;
+    shutdown::setProcessEnd([this] { ++m_processEnds; });
+    randomdraw::setSource([] { return 0.3f; });
+    m_main = new MainWindow;
+    m_main->show();
+    m_about = new AboutDialog(m_main);
+    m_exit = new ExitWindow;
+    QVERIFY(QTest::qWaitForWindowExposed(m_main));
+}
+
+void TestAccessibility::cleanup()
+{
+    delete m_exit;
+    delete m_main; // and the About window with it
+    m_main = nullptr;
+    m_about = nullptr;
+    m_exit = nullptr;
+    randomdraw::setSource({});
+}
+
+QWidget *TestAccessibility::window(Window which) const
+{
+    switch (which) {
+    case Window::Main:
+        return m_main;
+    case Window::About:
+        return m_about;
+    case Window::Exit:
+        break;
+    }
+    return m_exit;
+}
+
+void TestAccessibility::namesSayWhatAControlIsFor_data()
+{
+    QTest::addColumn<Window>("window");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("name box") << Window::Main << u"txtName"_s << u"First name"_s;
+    QTest::newRow("day list") << Window::Main << u"cboDate"_s << u"Day of birth"_s;
+    QTest::newRow("month list") << Window::Main << u"cboMonth"_s << u"Month of birth"_s;
+    QTest::newRow("year list") << Window::Main << u"cboYear"_s << u"Year of birth"_s;
+    QTest::newRow("star picture")
+        << Window::Main << u"Picture1"_s
+        << u"An eight-pointed star ringed by the symbols of the planets"_s;
+    QTest::newRow("About icon") << Window::About << u"picIcon"_s << u"Planetarch icon"_s;
+    QTest::newRow("exit window icon") << Window::Exit << u"Picture1"_s << u"Planetarch icon"_s;
+    QTest::newRow("your name") << Window::Exit << u"txtName"_s << u"Your name"_s;
+    QTest::newRow("your address") << Window::Exit << u"txtEmail"_s << u"Your e-mail address"_s;
+    QTest::newRow("friend's name") << Window::Exit << u"txtFriendName"_s << u"Friend's name"_s;
+    QTest::newRow("friend's address")
+        << Window::Exit << u"txtFriendEmail"_s << u"Friend's e-mail address"_s;
+    QTest::newRow("message") << Window::Exit << u"txtMessage"_s << u"Your message"_s;
+    QTest::newRow("archetype button")
+        << Window::Main << u"cmdProceed"_s << u"Get My Planetary Archetype"_s;
+    QTest::newRow("visit button") << Window::Exit << u"Check1"_s
+                                  << u"Click Here To Visit Orvanel Now"_s;
+}
+
+void TestAccessibility::namesSayWhatAControlIsFor()
+{
+    QFETCH(Window, window);
+    QFETCH(QString, control);
+    QFETCH(QString, name);
+    QWidget *widget = find(window, control);
+    QCOMPARE(accessible(widget)->text(QAccessible::Name), name);
+    // Typing into a field does not change what it is called.
+    if (auto *box = qobject_cast<QLineEdit *>(widget)) {
+        box->setText(u"Ann"_s);
+        QCOMPARE(accessible(widget)->text(QAccessible::Name), name);
+    }
+}
+
+void TestAccessibility::captionedFramesAreGroupings_data()
+{
+    QTest::addColumn<Window>("window");
+    QTest::addColumn<QString>("frame");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("Name") << Window::Main << u"fraName"_s << u"Name"_s;
+    QTest::newRow("Date Of Birth") << Window::Main << u"fraDOB"_s << u"Date Of Birth"_s;
+    QTest::newRow("Planetarch Results")
+        << Window::Main << u"fraResult"_s << u"Planetarch Results"_s;
+    QTest::newRow("Refer A Friend") << Window::Exit << u"Frame2"_s << u"Refer A Friend"_s;
+    QTest::newRow("Download Runevale Softwares")
+        << Window::Exit << u"Frame6"_s << u"Download Runevale Softwares"_s;
+}
+
+void TestAccessibility::captionedFramesAreGroupings()
+{
+    QFETCH(Window, window);
+    QFETCH(QString, frame);
+    QFETCH(QString, caption);
+    QAccessibleInterface *group = accessible(find(window, frame));
+    QCOMPARE(group->role(), QAccessible::Grouping);
+    QCOMPARE(group->text(QAccessible::Name), caption);
+}
+
+void TestAccessibility::coveredPanelIsNotShowing()
+{
+    MessageRecorder messages;
+    auto showing = [this](const QString &panel) {
+        return !accessible(find(Window::Main, panel))->state().invisible;
+    };
+    QVERIFY(showing(u"fraMain"_s));
+    QVERIFY(!showing(u"fraResult"_s));
+    find<QLineEdit>(Window::Main, u"txtName"_s)->setText(u"Ann"_s);
+    find<QPushButton>(Window::Main, u"cmdProceed"_s)->click();
+    QVERIFY(!showing(u"fraMain"_s));
+    QVERIFY(showing(u"fraResult"_s));
+}
+
+void TestAccessibility::planetPictureNamesThePlanet()
+{
+    MessageRecorder messages;
+    auto *picture = find(Window::Main, u"picPlanet"_s);
+    const struct
+    {
+        int month; // position in the list
+        const char *planet;
+    } readings[] = {{10, "Mars"}, {7, "Sun"}, {2, "Jupiter"}}; // Scorpio, Leo, Pisces on the 1st
+    find<QLineEdit>(Window::Main, u"txtName"_s)->setText(u"Ann"_s);
+    for (const auto &reading : readings) {
+        find<QComboBox>(Window::Main, u"cboMonth"_s)->setCurrentIndex(reading.month);
+        find<QPushButton>(Window::Main, u"cmdProceed"_s)->click();
+        QCOMPARE(accessible(picture)->text(QAccessible::Name), QString::fromLatin1(reading.planet));
+        find<QPushButton>(Window::Main, u"cmdBack"_s)->click();
+        find<QLineEdit>(Window::Main, u"txtName"_s)->setText(u"Ann"_s);
+    }
+}
+
+void TestAccessibility::linksOpenTheirPages_data()
+{
+    QTest::addColumn<Window>("window");
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<QString>("address");
+    QTest::newRow("forum line") << Window::Main << u"Label14"_s << webaddresses::HomePage;
+    QTest::newRow("full branding")
+        << Window::Main << u"lblFullBrand"_s << webaddresses::FullBrandPage;
+    QTest::newRow("co-branding") << Window::Main << u"lblCobrand"_s << webaddresses::CoBrandPage;
+    QTest::newRow("About: home page")
+        << Window::About << u"lblHomePage"_s << webaddresses::HomePage;
+    QTest::newRow("About: more details")
+        << Window::About << u"lblCoBrand"_s << webaddresses::FullBrandPage;
+    QTest::newRow("exit: catalogue")
+        << Window::Exit << u"lblGoToHome"_s << webaddresses::SoftwareSuitePage;
+}
+
+void TestAccessibility::linksOpenTheirPages()
+{
+    QFETCH(Window, window);
+    QFETCH(QString, link);
+    QFETCH(QString, address);
+    UrlRecorder urls;
+    QAccessibleInterface *label = accessible(find(window, link));
+    QCOMPARE(label->role(), QAccessible::Link);
+    QVERIFY(!label->text(QAccessible::Name).isEmpty());
+    act(find(window, link), QAccessibleActionInterface::pressAction());
+    QCOMPARE(urls.addresses(), QStringList{address});
+}
+
+void TestAccessibility::buttonsWorkThroughTheirActions_data()
+{
+    QTest::addColumn<Window>("window");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("effect");
+    const QString press = QAccessibleActionInterface::pressAction();
+    QTest::newRow("archetype button, blank name")
+        << Window::Main << u"cmdProceed"_s << press << u"message: Please Enter Name"_s;
+    // Check1 is a check box drawn as a button: toggling is its one action.
+    QTest::newRow("Check1 toggled")
+        << Window::Exit << u"Check1"_s << QAccessibleActionInterface::toggleAction()
+        << u"url: "_s + webaddresses::HomePage;
+    QTest::newRow("Refer A Friend Now") << Window::Exit << u"cmdSubmit"_s << press
+                                        << u"message: Please Enter Proper Email Address"_s;
+    QTest::newRow("Exit") << Window::Exit << u"cmdClose"_s << press << u"end"_s;
+}
+
+void TestAccessibility::buttonsWorkThroughTheirActions()
+{
+    QFETCH(Window, window);
+    QFETCH(QString, button);
+    QFETCH(QString, action);
+    QFETCH(QString, effect);
+    MessageRecorder messages;
+    UrlRecorder urls;
+    QStringList effects;
+    messages.onShown = [&effects](const messages::Message &m) {
+        effects << u"message: "_s + m.text;
+    };
+    urls.onOpen = [&effects](const QUrl &url) { effects << u"url: "_s + url.toString(); };
+    act(find(window, button), action);
+    QTRY_COMPARE(effects.size() + m_processEnds, 1);
+    QCOMPARE(m_processEnds ? u"end"_s : effects.first(), effect);
+    QVERIFY(!find<QPushButton>(window, button)->isChecked());
+}
+
+void TestAccessibility::actionsReturnBeforeTheModalWindowCloses()
+{
+    // A screen reader's call must not wait for the window it opens. The watcher closes whatever
+    // modal window appears; had the call run that window itself, the watcher would have closed it
+    // before the call returned.
+    QStringList closed;
+    QTimer watcher;
+    watcher.setInterval(20);
+    connect(&watcher, &QTimer::timeout, this, [&closed] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        if (auto *box = qobject_cast<QMessageBox *>(modal))
+            closed << u"message: "_s + box->text();
+        else
+            closed << QString::fromLatin1(modal->metaObject()->className());
+        modal->close();
+    });
+    watcher.start();
+
+    auto *help = m_main->findChild<QMenu *>(u"mnuHelp"_s);
+    QAccessibleInterface *menu = accessible(help);
+    QAccessibleInterface *aboutItem = nullptr;
+    for (int i = 0; i < menu->childCount(); ++i) {
+        if (menu->child(i)->text(QAccessible::Name).remove(u'&') == u"About Software"_s)
+            aboutItem = menu->child(i);
+    }
+    QVERIFY(aboutItem && aboutItem->actionInterface());
+    aboutItem->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QVERIFY(closed.isEmpty());
+    QTRY_COMPARE(closed, QStringList{u"planetarch::AboutDialog"_s});
+
+    // The archetype button with no name: its message box comes after the call returned.
+    closed.clear();
+    act(find(Window::Main, u"cmdProceed"_s), QAccessibleActionInterface::pressAction());
+    QVERIFY(closed.isEmpty());
+    QTRY_COMPARE(closed, QStringList{u"message: Please Enter Name"_s});
+}
+
+QTEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"
