@@ -6,7 +6,7 @@ TEST_PRESET := dev
 BUILD    := build
 PACKAGES := cmake ninja-build g++ make qt6-base-dev qt6-base-dev-tools libgl-dev \
             fonts-dejavu-core fonts-dejavu-extra desktop-file-utils appstream dpkg-dev \
-            xvfb xauth x11-utils
+            xvfb xauth x11-utils lintian
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 

@@ -8,6 +8,10 @@ if(MSVC)
 else()
   target_compile_options(planetarch_build_settings INTERFACE -Wall -Wextra -Wpedantic)
 endif()
+if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
+  # Resolve every symbol at start and make the relocation table read-only, as distributions do.
+  target_link_options(planetarch_build_settings INTERFACE -Wl,-z,relro,-z,now)
+endif()
 target_compile_definitions(planetarch_build_settings INTERFACE
   QT_NO_CAST_FROM_ASCII
   QT_NO_CAST_TO_ASCII

@@ -16,20 +16,24 @@ need() {
     fail=1
   fi
 }
-need bin/planetarch
+need games/planetarch
+need share/man/man6/planetarch.6.gz
+need share/doc/planetarch/copyright
+need share/doc/planetarch/changelog.gz
 need share/applications/$id.desktop
 need share/metainfo/$id.metainfo.xml
 need share/icons/hicolor/scalable/apps/$id.svg
 for size in 16 22 24 32 48 64 128 256 512; do
   need share/icons/hicolor/${size}x${size}/apps/$id.png
 done
-[ -x "$prefix/bin/planetarch" ] || { echo "bin/planetarch is not executable"; fail=1; }
+[ -x "$prefix/games/planetarch" ] || { echo "games/planetarch is not executable"; fail=1; }
 
 desktop-file-validate "$prefix/share/applications/$id.desktop" || fail=1
 appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$id.metainfo.xml" || fail=1
 
 # Nothing but the program's own files: tests, benchmarks and build tools stay out.
-extra=$(cd "$prefix" && find . -type f | grep -v -e '^./bin/planetarch$' -e "/$id\." || true)
+extra=$(cd "$prefix" && find . -type f | grep -v -e '^./games/planetarch$' -e "/$id\." \
+  -e '^./share/man/man6/planetarch.6.gz$' -e '^./share/doc/planetarch/' || true)
 if [ -n "$extra" ]; then
   echo "unexpected installed files:"
   echo "$extra"

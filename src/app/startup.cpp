@@ -31,7 +31,7 @@ void configureApplication(QApplication &app)
     // lose every user's stored reminder date.
     QCoreApplication::setOrganizationName(u"Orvanel"_s);
     QCoreApplication::setApplicationName(ApplicationTitle);
-    QCoreApplication::setApplicationVersion(u"1.0"_s);
+    QCoreApplication::setApplicationVersion(QLatin1StringView(ApplicationVersion));
     // No application display name: Qt would append it to every window title ("Planetarch v1.0 -
     // Planetarch") where the windows carry their designed captions. Qt falls back to the
     // application name wherever it wants a display name.

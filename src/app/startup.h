@@ -19,6 +19,7 @@ class MainWindow;
 
 // One reverse-DNS id for the desktop file, the icon, the lock and the window manager.
 inline constexpr char ApplicationId[] = "example.planetarch.Planetarch";
+inline constexpr char ApplicationVersion[] = "1.0";
 
 void configureApplication(QApplication &app);
 

@@ -5,6 +5,7 @@
 // (the program with its message box and browser turned into output lines). Every test has its own
 // home and runtime folder, so neither the user's settings nor a running copy are touched.
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -36,6 +37,8 @@ private slots:
     void copiesStartedTogetherLeaveExactlyOne();
     void closingTheMainWindowLeavesTheExitWindow();
     void closingTheExitWindowEndsTheProgram();
+    void commandLineAnswersWithoutStarting_data();
+    void commandLineAnswersWithoutStarting();
 
 private:
     QProcess *start(const QString &program, const QStringList &arguments = {});
@@ -185,6 +188,51 @@ void TestProcesses::closingTheExitWindowEndsTheProgram()
     // The lock went with it: the next start is not refused.
     QProcess *next = start(ProbePath);
     QVERIFY(waitForLine(next, {u"ready:"_s}));
+}
+
+void TestProcesses::commandLineAnswersWithoutStarting_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QByteArray>("out");
+    QTest::addColumn<QByteArray>("err");
+    QTest::newRow("--help") << QStringList{u"--help"_s} << 0
+                            << QByteArray("Usage: planetarch [options]\n") << QByteArray();
+    QTest::newRow("-v") << QStringList{u"-v"_s} << 0 << QByteArray("planetarch 1.0\n")
+                        << QByteArray();
+    QTest::newRow("unknown option") << QStringList{u"--bogus"_s} << 2 << QByteArray()
+                                    << QByteArray("planetarch: Unknown option 'bogus'.\n"
+                                                  "Usage: planetarch [options]\n");
+}
+
+// No display at all (the xcb platform with no X server would abort a start): the answer comes
+// before anything Qt's GUI needs, and no lock or setting is made.
+void TestProcesses::commandLineAnswersWithoutStarting()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QByteArray, out);
+    QFETCH(QByteArray, err);
+
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
+    environment.remove(u"DISPLAY"_s);
+    environment.remove(u"WAYLAND_DISPLAY"_s);
+    environment.insert(u"HOME"_s, m_home->path());
+    environment.insert(u"XDG_CONFIG_HOME"_s, m_home->filePath(u".config"_s));
+    environment.insert(u"XDG_RUNTIME_DIR"_s, m_runtime->path());
+    process.setProcessEnvironment(environment);
+    process.start(ProgramPath, arguments);
+    QVERIFY(process.waitForFinished(20000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), exitCode);
+    const QByteArray stdOut = process.readAllStandardOutput();
+    const QByteArray stdErr = process.readAllStandardError();
+    QVERIFY2(out.isEmpty() ? stdOut.isEmpty() : stdOut.startsWith(out), stdOut.constData());
+    QVERIFY2(err.isEmpty() ? stdErr.isEmpty() : stdErr.startsWith(err), stdErr.constData());
+    QVERIFY(QDir(m_runtime->path()).isEmpty());
+    QVERIFY(!QFile::exists(m_home->filePath(u".config"_s)));
 }
 
 QTEST_GUILESS_MAIN(TestProcesses)

@@ -1,0 +1,76 @@
+// SPDX-FileCopyrightText: 2026 The Planetarch developers
+// SPDX-License-Identifier: MIT
+#include "app/commandline.h"
+
+#include "app/startup.h"
+
+#include <QCommandLineParser>
+
+namespace planetarch {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString ProgramName = u"planetarch"_s;
+
+// The options QGuiApplication and QApplication take from the command line, with or without a
+// value; they are accepted here and left for Qt, which removes them before the program looks.
+const char *const QtOptionsWithValue[] = {
+    "platform",    "platformpluginpath", "platformtheme", "plugin",     "qwindowgeometry",
+    "qwindowicon", "qwindowtitle",       "style",         "stylesheet", "session",
+    "display",     "geometry",           "title",         "name",       "qmljsdebugger",
+};
+const char *const QtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync", "testability"};
+
+void addQtOptions(QCommandLineParser &parser)
+{
+    for (const char *name : QtOptionsWithValue) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), u"value"_s);
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char *name : QtFlags) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
+QString usage(const QCommandLineParser &parser)
+{
+    QString text = parser.helpText();
+    text.replace(u"<executable_name>"_s, ProgramName);
+    return text + u"\nQt's own options (-platform, -style, ...) are accepted as well.\n"
+                  u"See planetarch(6) for the settings and the lock the program keeps.\n"_s;
+}
+
+} // namespace
+
+CommandLine parseCommandLine(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    // Qt's options are words after a single dash ("-platform xcb"); ours have a short form too.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(
+        u"Tells you your planetary archetype: type your first name and pick your date of birth,\n"
+        u"and it finds your zodiac sign, its ruling planet and that planet's archetype."_s);
+    const QCommandLineOption help({u"h"_s, u"help"_s}, u"Shows this help and exits."_s);
+    const QCommandLineOption version({u"v"_s, u"version"_s}, u"Shows the version and exits."_s);
+    parser.addOption(help);
+    parser.addOption(version);
+    addQtOptions(parser);
+
+    if (!parser.parse(arguments)) {
+        return {CommandLine::Action::Error,
+                ProgramName + u": "_s + parser.errorText() + u'\n' + usage(parser), 2};
+    }
+    if (parser.isSet(help))
+        return {CommandLine::Action::Help, usage(parser), 0};
+    if (parser.isSet(version))
+        return {CommandLine::Action::Version,
+                ProgramName + u' ' + QLatin1StringView(ApplicationVersion) + u'\n', 0};
+    return {};
+}
+
+} // namespace planetarch
