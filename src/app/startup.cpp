@@ -49,13 +49,18 @@ void updateReminder(QSettings &settings, const QDateTime &now)
     const ReminderAction action = reminderAction(text, now.date());
     if (action == ReminderAction::Nothing)
         return;
+    // The question is asked only when its date can be remembered: a stamp the clock cannot give
+    // (a year past 9999) counts like a store that cannot be written, and asking then would bring
+    // the question back at every start. Nothing is said about it; start-up goes on.
+    const std::optional<QString> stamp = reminderStamp(now);
+    if (!stamp || !settings.isWritable())
+        return;
 
     const bool check =
         action == ReminderAction::Ask &&
         messages::question(nullptr, u"There maybe an update to this software available\r"
                                     u"Do you want to check for an update?"_s);
-    // A store that cannot be written keeps the value in memory for this run; start-up goes on.
-    settings.setValue(LastReminderKey, reminderStamp(now));
+    settings.setValue(LastReminderKey, *stamp);
     settings.sync();
     if (check)
         links::open(webaddresses::DownloadPage);

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "core/startuprules.h"
 
+#include <QDir>
+
 #include <cmath>
 #include <cstdlib>
 
@@ -33,9 +35,23 @@ ReminderAction reminderAction(const std::optional<QString> &stored, const QDate 
                                                       : ReminderAction::Ask;
 }
 
-QString reminderStamp(const QDateTime &now)
+std::optional<QString> reminderStamp(const QDateTime &now)
 {
-    return now.toString(Qt::ISODate);
+    QString stamp = now.toString(Qt::ISODate);
+    if (stamp.isEmpty() || QDateTime::fromString(stamp, Qt::ISODate).date() != now.date())
+        return std::nullopt;
+    return stamp;
+}
+
+std::optional<QString> lockFilePath(const QString &runtimeFolder, const QString &fallbackFolder,
+                                    QStringView applicationId)
+{
+    for (const QString &folder : {runtimeFolder, fallbackFolder}) {
+        if (QDir::isAbsolutePath(folder) && QDir::cleanPath(folder) != u"/")
+            return QDir::cleanPath(folder) + u'/' + applicationId.toString() +
+                   QStringLiteral(".lock");
+    }
+    return std::nullopt;
 }
 
 int coBrandNumber(float x)

@@ -19,8 +19,18 @@ enum class ReminderAction {
 
 // Only calendar dates count: the stored date minus today, in days, from -14 to 14 is quiet.
 // A stored text that is no date is treated like no value at all, so a damaged store heals itself.
+// Any two dates Qt can represent give the right answer, however far apart.
 ReminderAction reminderAction(const std::optional<QString> &stored, const QDate &today);
-QString reminderStamp(const QDateTime &now);
+
+// The text stored for now, or nothing when now has no ISO 8601 form that reads back (a clock set
+// before year 1 or after 9999): such a stamp is not written, as if the store were missing.
+std::optional<QString> reminderStamp(const QDateTime &now);
+
+// Where the single-instance lock lives: in the runtime folder, or, when there is no usable one,
+// in the per-user fallback folder. Only absolute folders count, so the lock never lands at the
+// filesystem root or in the working folder; with neither, there is no lock.
+std::optional<QString> lockFilePath(const QString &runtimeFolder, const QString &fallbackFolder,
+                                    QStringView applicationId);
 
 // The banner draw: x in [0, 1) gives round(x * 6 + 1), halves rounding up, so 1 to 7.
 int coBrandNumber(float x);

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "gui/exitwindow.h"
 
+#include "core/limits.h"
 #include "core/randomdraw.h"
 #include "core/referral.h"
 #include "core/text.h"
@@ -9,6 +10,7 @@
 #include "gui/links.h"
 #include "gui/messages.h"
 #include "gui/shutdown.h"
+#include "gui/widgets/boundedtextedit.h"
 #include "gui/widgets/captionedframe.h"
 #include "gui/widgets/linklabel.h"
 #include "gui/widgets/theme.h"
@@ -108,6 +110,7 @@ QLineEdit *entryField(QWidget *parent, const QString &name, const QString &place
     auto *field = new QLineEdit(placeholder, parent);
     field->setObjectName(name);
     field->setAccessibleName(accessibleName);
+    field->setMaxLength(limits::NameLength);
     field->setGeometry(rect);
     field->setFont(dialogFont());
     return field;
@@ -201,7 +204,7 @@ void ExitWindow::buildReferralFrame()
     connect(m_submitButton, &QPushButton::clicked, this, &ExitWindow::submit);
 
     // Designed below the frame's visible height: it is reached with Tab and edited out of sight.
-    m_messageEdit = new QPlainTextEdit(referralFrame);
+    m_messageEdit = new BoundedTextEdit(limits::MessageLength, referralFrame);
     m_messageEdit->setObjectName(u"txtMessage"_s);
     m_messageEdit->setAccessibleName(u"Your message"_s);
     m_messageEdit->setGeometry(twipsRect(4800, 3600, 1815, 495));
@@ -292,7 +295,8 @@ void ExitWindow::submit()
     // The program sends nothing itself: the browser opens the forum's page with the values in its
     // address.
     links::open(
-        referralAddress(webaddresses::ReferAFriendPage, values, webaddresses::ProductHomePage));
+        referralAddress(webaddresses::ReferAFriendPage, values, webaddresses::ProductHomePage),
+        this);
 }
 
 void ExitWindow::visitToggled(bool ticked)

@@ -13,10 +13,11 @@
 
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 
 namespace planetarch {
+
+class BoundedTextEdit;
 
 class ExitWindow final : public QWidget
 {
@@ -57,7 +58,7 @@ private:
     QLineEdit *m_emailEdit = nullptr;
     QLineEdit *m_friendNameEdit = nullptr;
     QLineEdit *m_friendEmailEdit = nullptr;
-    QPlainTextEdit *m_messageEdit = nullptr;
+    BoundedTextEdit *m_messageEdit = nullptr;
     QPushButton *m_visitButton = nullptr;
     QPushButton *m_exitButton = nullptr;
     QPushButton *m_submitButton = nullptr;

@@ -3,6 +3,7 @@
 #include "gui/mainwindow.h"
 
 #include "core/entryrules.h"
+#include "core/limits.h"
 #include "core/text.h"
 #include "core/webaddresses.h"
 #include "gui/aboutdialog.h"
@@ -156,6 +157,7 @@ void MainWindow::buildEntryPanel(QWidget *client)
     white.setColor(QPalette::Text, Qt::black);
     m_nameEdit->setPalette(white);
     m_nameEdit->setAccessibleName(u"First name"_s);
+    m_nameEdit->setMaxLength(limits::NameLength);
     m_nameEdit->installEventFilter(this);
 
     CaptionedFrame *fraDOB =

@@ -5,13 +5,16 @@
 // (the program with its message box and browser turned into output lines). Every test has its own
 // home and runtime folder, so neither the user's settings nor a running copy are touched.
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -35,13 +38,18 @@ private slots:
     void secondCopyIsRefusedAndEnds();
     void lockOfAKilledCopyDoesNotBlock();
     void copiesStartedTogetherLeaveExactlyOne();
+    void leftoversAtTheLockPathDoNotBlock_data();
+    void leftoversAtTheLockPathDoNotBlock();
+    void emptiedLockOfARunningCopyStillRefuses();
+    void noRuntimeFolderUsesAPrivateOne();
     void closingTheMainWindowLeavesTheExitWindow();
     void closingTheExitWindowEndsTheProgram();
     void commandLineAnswersWithoutStarting_data();
     void commandLineAnswersWithoutStarting();
 
 private:
-    QProcess *start(const QString &program, const QStringList &arguments = {});
+    QProcess *start(const QString &program, const QStringList &arguments = {},
+                    std::optional<QProcessEnvironment> environment = std::nullopt);
     QString lockPath() const
     {
         return m_runtime->filePath(u"example.planetarch.Planetarch.lock"_s);
@@ -75,14 +83,16 @@ void TestProcesses::cleanup()
     m_processes.clear();
 }
 
-QProcess *TestProcesses::start(const QString &program, const QStringList &arguments)
+QProcess *TestProcesses::start(const QString &program, const QStringList &arguments,
+                               std::optional<QProcessEnvironment> given)
 {
     auto process = std::make_unique<QProcess>();
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment environment = given.value_or(QProcessEnvironment::systemEnvironment());
     environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
     environment.insert(u"HOME"_s, m_home->path());
     environment.insert(u"XDG_CONFIG_HOME"_s, m_home->filePath(u".config"_s));
-    environment.insert(u"XDG_RUNTIME_DIR"_s, m_runtime->path());
+    if (!given)
+        environment.insert(u"XDG_RUNTIME_DIR"_s, m_runtime->path());
     process->setProcessEnvironment(environment);
     process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     process->start(program, arguments);
@@ -164,6 +174,104 @@ void TestProcesses::copiesStartedTogetherLeaveExactlyOne()
     }
     QCOMPARE(running, 1);
     QCOMPARE(refused, Copies - 1);
+}
+
+void TestProcesses::leftoversAtTheLockPathDoNotBlock_data()
+{
+    QTest::addColumn<QString>("leftover");
+    QTest::addColumn<bool>("fresh"); // made just now, as if a copy were writing it
+    QTest::newRow("empty file (killed between creating and writing)") << u"empty"_s << false;
+    QTest::newRow("empty file, made a moment ago") << u"empty"_s << true;
+    QTest::newRow("garbage") << u"garbage"_s << false;
+    QTest::newRow("empty directory") << u"directory"_s << false;
+    QTest::newRow("dangling symlink") << u"dangling"_s << false;
+    QTest::newRow("symlink to the user's file") << u"symlink"_s << false;
+}
+
+void TestProcesses::leftoversAtTheLockPathDoNotBlock()
+{
+    QFETCH(QString, leftover);
+    QFETCH(bool, fresh);
+    const QString userFile = m_home->filePath(u"notes.txt"_s);
+    const QByteArray notes = "the user's own notes\n";
+    if (leftover == u"empty"_s || leftover == u"garbage"_s) {
+        QFile file(lockPath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        if (leftover == u"garbage"_s)
+            file.write("\x7f\x01 not a lock\n");
+        file.close();
+        if (!fresh)
+            QVERIFY(file.open(QIODevice::ReadWrite) &&
+                    file.setFileTime(QDateTime::currentDateTime().addSecs(-60),
+                                     QFileDevice::FileModificationTime));
+    } else if (leftover == u"directory"_s) {
+        QVERIFY(QDir().mkdir(lockPath()));
+    } else {
+        QFile file(userFile);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(notes) == notes.size());
+        file.close();
+        const QString target = leftover == u"dangling"_s ? m_home->filePath(u"gone"_s) : userFile;
+        QVERIFY(QFile::link(target, lockPath()));
+    }
+
+    QProcess *program = start(ProbePath);
+    QString ready;
+    QVERIFY(waitForLine(program, {u"ready:"_s, AlreadyRunning}, &ready));
+    QCOMPARE(ready, u"ready: frmMain"_s);
+    // It holds a real lock now: the next copy is refused.
+    QVERIFY(QFileInfo(lockPath()).isFile() && !QFileInfo(lockPath()).isSymLink());
+    QProcess *second = start(ProbePath);
+    QVERIFY(waitForLine(second, {AlreadyRunning}));
+    // What a link pointed to was neither written nor removed, nor created.
+    if (leftover == u"symlink"_s) {
+        QFile file(userFile);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), notes);
+    }
+    if (leftover == u"dangling"_s)
+        QVERIFY(!QFile::exists(m_home->filePath(u"gone"_s)));
+}
+
+void TestProcesses::emptiedLockOfARunningCopyStillRefuses()
+{
+    QProcess *first = start(ProgramPath);
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(lockPath()).size() > 0, 20000);
+    {
+        QFile lock(lockPath());
+        QVERIFY(lock.open(QIODevice::ReadWrite | QIODevice::Truncate));
+        QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-60),
+                                 QFileDevice::FileModificationTime));
+    }
+    QProcess *second = start(ProbePath);
+    QVERIFY(waitForLine(second, {AlreadyRunning}));
+    QVERIFY(second->waitForFinished(20000));
+    QCOMPARE(first->state(), QProcess::Running);
+    QVERIFY(QFile::exists(lockPath()));
+}
+
+void TestProcesses::noRuntimeFolderUsesAPrivateOne()
+{
+    // Qt offers no runtime folder: the lock goes to a private folder in the user's cache instead.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"XDG_CACHE_HOME"_s, m_home->filePath(u"cache"_s));
+    // No XDG_RUNTIME_DIR, and a "temporary folder" that is a file, so Qt cannot make its own
+    // fallback in it. (A TMPDIR that does not exist would have Qt make its fallback at the
+    // filesystem root, which root may do.)
+    QFile notAFolder(m_home->filePath(u"tmp"_s));
+    QVERIFY(notAFolder.open(QIODevice::WriteOnly));
+    notAFolder.close();
+    environment.remove(u"XDG_RUNTIME_DIR"_s);
+    environment.insert(u"TMPDIR"_s, notAFolder.fileName());
+    const QString privateLock =
+        m_home->filePath(u"cache/Orvanel/Planetarch/example.planetarch.Planetarch.lock"_s);
+
+    QProcess *first = start(ProbePath, {}, environment);
+    QVERIFY(waitForLine(first, {u"ready:"_s}));
+    QVERIFY(QFile::exists(privateLock));
+    QCOMPARE(QFileInfo(QFileInfo(privateLock).path()).permissions() & 0x0077, QFile::Permissions());
+    QProcess *second = start(ProbePath, {}, environment);
+    QVERIFY(waitForLine(second, {AlreadyRunning}));
+    QVERIFY(QDir(m_runtime->path()).isEmpty());
 }
 
 void TestProcesses::closingTheMainWindowLeavesTheExitWindow()

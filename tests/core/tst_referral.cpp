@@ -1,6 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Planetarch developers
 // SPDX-License-Identifier: MIT
+#include "core/limits.h"
 #include "core/referral.h"
+#include "core/webaddresses.h"
 
 #include <QTest>
 #include <QUrl>
@@ -20,6 +22,8 @@ private slots:
     void valuesArriveIntact_data();
     void valuesArriveIntact();
     void addressShape();
+    void longestAddressFitsTheBrowser_data();
+    void longestAddressFitsTheBrowser();
     void appealIndex_data();
     void appealIndex();
 };
@@ -137,6 +141,30 @@ void TestReferral::addressShape()
                              u"https://p.example/"_s),
              u"https://f.example/ovrs-refer-a-friend.php?taf1=Ann%20Lee&taf2=ann%40x.org"
              u"&taf3=Hi&taf4=Bo&taf5=bo%40x.org&taf6=https%3A%2F%2Fp.example%2F"_s);
+}
+
+void TestReferral::longestAddressFitsTheBrowser_data()
+{
+    QTest::addColumn<QString>("character"); // what every field is filled with, to its limit
+    QTest::newRow("plain letters") << u"a"_s;
+    QTest::newRow("blank: 3 characters encoded") << u" "_s;
+    QTest::newRow("euro sign: 9 characters encoded") << u"\u20ac"_s;
+    QTest::newRow("emoji: two units, 12 characters encoded") << u"\U0001F600"_s;
+}
+
+// The fields are bounded so that whatever they hold, the address still goes to the browser.
+void TestReferral::longestAddressFitsTheBrowser()
+{
+    QFETCH(QString, character);
+    auto filled = [&character](int length) {
+        return character.repeated(length / int(character.size()));
+    };
+    const ReferralValues values{filled(limits::NameLength), filled(limits::NameLength),
+                                filled(limits::MessageLength), filled(limits::NameLength),
+                                filled(limits::NameLength)};
+    const QString address =
+        referralAddress(webaddresses::ReferAFriendPage, values, webaddresses::ProductHomePage);
+    QVERIFY2(address.size() <= limits::AddressLength, qPrintable(QString::number(address.size())));
 }
 
 void TestReferral::appealIndex_data()

@@ -15,6 +15,12 @@ private slots:
     void reminder_data();
     void reminder();
     void stampReadsBack();
+    void farDates_data();
+    void farDates();
+    void stampThatCannotBeWritten_data();
+    void stampThatCannotBeWritten();
+    void lockFilePath_data();
+    void lockFilePath();
     void coBrandNumber_data();
     void coBrandNumber();
     void bannerChoice_data();
@@ -61,10 +67,84 @@ void TestStartupRules::reminder()
 void TestStartupRules::stampReadsBack()
 {
     const QDateTime now(QDate(2026, 12, 7), QTime(20, 35, 12));
-    const QString stamp = reminderStamp(now);
+    const QString stamp = reminderStamp(now).value_or(QString());
     QCOMPARE(stamp, u"2026-12-07T20:35:12"_s);
     QCOMPARE(reminderAction(stamp, now.date()), ReminderAction::Nothing);
     QCOMPARE(reminderAction(stamp, now.date().addDays(15)), ReminderAction::Ask);
+}
+
+void TestStartupRules::farDates_data()
+{
+    QTest::addColumn<QDate>("stored");
+    QTest::addColumn<QDate>("today");
+    QTest::addColumn<ReminderAction>("action");
+    const QDate lastAsked(2026, 3, 15);
+    QTest::newRow("clock in year 10000") << lastAsked << QDate(10000, 1, 1) << ReminderAction::Ask;
+    QTest::newRow("clock in 1 BC") << lastAsked << QDate(-1, 6, 1) << ReminderAction::Ask;
+    QTest::newRow("clock two billion years ahead")
+        << lastAsked << QDate(2000000000, 1, 1) << ReminderAction::Ask;
+    QTest::newRow("clock two billion years back")
+        << lastAsked << QDate(-2000000000, 1, 1) << ReminderAction::Ask;
+    QTest::newRow("9 January 10000, asked 1 January")
+        << QDate(9999, 12, 31) << QDate(10000, 1, 9) << ReminderAction::Nothing;
+}
+
+// The arithmetic on its own, for dates whose stamp could not be stored as text.
+void TestStartupRules::farDates()
+{
+    QFETCH(QDate, stored);
+    QFETCH(QDate, today);
+    QFETCH(ReminderAction, action);
+    const QString text = stored.toString(Qt::ISODate);
+    QVERIFY(!text.isEmpty());
+    QCOMPARE(reminderAction(text, today), action);
+    QCOMPARE(reminderAction(text, stored), ReminderAction::Nothing);
+}
+
+void TestStartupRules::stampThatCannotBeWritten_data()
+{
+    QTest::addColumn<QDateTime>("now");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("an ordinary day") << QDateTime(QDate(2026, 12, 7), QTime(9, 0)) << true;
+    QTest::newRow("the last day of 9999") << QDateTime(QDate(9999, 12, 31), QTime(9, 0)) << true;
+    QTest::newRow("the first day of year 1") << QDateTime(QDate(1, 1, 1), QTime(9, 0)) << true;
+    QTest::newRow("year 10000") << QDateTime(QDate(10000, 1, 1), QTime(9, 0)) << false;
+    QTest::newRow("1 BC") << QDateTime(QDate(-1, 1, 1), QTime(9, 0)) << false;
+    QTest::newRow("no date at all") << QDateTime() << false;
+}
+
+void TestStartupRules::stampThatCannotBeWritten()
+{
+    QFETCH(QDateTime, now);
+    QFETCH(bool, written);
+    const std::optional<QString> stamp = reminderStamp(now);
+    QCOMPARE(stamp.has_value(), written);
+    if (written)
+        QCOMPARE(reminderAction(*stamp, now.date()), ReminderAction::Nothing);
+}
+
+void TestStartupRules::lockFilePath_data()
+{
+    QTest::addColumn<QString>("runtime");
+    QTest::addColumn<QString>("fallback");
+    QTest::addColumn<QString>("path"); // empty: no lock
+    const QString cache = u"/home/ann/.cache/Orvanel/Planetarch"_s;
+    QTest::newRow("runtime folder") << u"/run/user/1000"_s << cache << u"/run/user/1000/app.lock"_s;
+    QTest::newRow("trailing slash")
+        << u"/run/user/1000/"_s << cache << u"/run/user/1000/app.lock"_s;
+    QTest::newRow("no runtime folder") << QString() << cache << cache + u"/app.lock"_s;
+    QTest::newRow("relative runtime folder") << u"run"_s << cache << cache + u"/app.lock"_s;
+    QTest::newRow("the root is no runtime folder") << u"/"_s << cache << cache + u"/app.lock"_s;
+    QTest::newRow("neither") << QString() << QString() << QString();
+    QTest::newRow("neither absolute") << u"."_s << u"cache"_s << QString();
+}
+
+void TestStartupRules::lockFilePath()
+{
+    QFETCH(QString, runtime);
+    QFETCH(QString, fallback);
+    QFETCH(QString, path);
+    QCOMPARE(planetarch::lockFilePath(runtime, fallback, u"app").value_or(QString()), path);
 }
 
 void TestStartupRules::coBrandNumber_data()

@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QUrlQuery>
 
 #include <memory>
@@ -48,6 +49,9 @@ private slots:
     void placeholdersIgnoreWindowActivation();
     void enterPressesTheFocusedButton_data();
     void enterPressesTheFocusedButton();
+    void hugePasteIsCutAndTheWindowAnswers_data();
+    void hugePasteIsCutAndTheWindowAnswers();
+    void fullMessageTakesNoMoreTyping();
     void tabOrder();
     void visitButtonOpensTheHomePageEachClick();
     void catalogueLink();
@@ -277,6 +281,52 @@ void TestExitWindow::enterPressesTheFocusedButton()
         QCOMPARE(urls.addresses(), QStringList{webaddresses::HomePage});
     else
         QCOMPARE(messages.texts(), QStringList{u"Please Enter Proper Email Address"_s});
+}
+
+void TestExitWindow::hugePasteIsCutAndTheWindowAnswers_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("limit");
+    QTest::newRow("your name") << u"txtName"_s << 254;
+    QTest::newRow("your address") << u"txtEmail"_s << 254;
+    QTest::newRow("friend's name") << u"txtFriendName"_s << 254;
+    QTest::newRow("friend's address") << u"txtFriendEmail"_s << 254;
+    QTest::newRow("message") << u"txtMessage"_s << 2000;
+}
+
+// A megabyte on one line once froze the window for minutes while Qt laid it out.
+void TestExitWindow::hugePasteIsCutAndTheWindowAnswers()
+{
+    QFETCH(QString, field);
+    QFETCH(int, limit);
+    QWidget *box = m_window->findChild<QWidget *>(field);
+    box->setFocus(Qt::TabFocusReason);
+    ExitWindow::setFieldText(box, QString()); // the message keeps its initial text on focus
+    QApplication::clipboard()->setText(QString(1024 * 1024, u'x'));
+    QMetaObject::invokeMethod(box, "paste");
+    bool answered = false;
+    QTimer::singleShot(0, this, [&answered] { answered = true; });
+    m_window->repaint();
+    QTRY_VERIFY_WITH_TIMEOUT(answered, 1000);
+    QCOMPARE(ExitWindow::fieldText(box), QString(limit, u'x'));
+    // Pasting over a selection still takes as much as fits in its place.
+    QMetaObject::invokeMethod(box, "selectAll");
+    QApplication::clipboard()->setText(u"ann@mail.example"_s);
+    QMetaObject::invokeMethod(box, "paste");
+    QCOMPARE(ExitWindow::fieldText(box), u"ann@mail.example"_s);
+}
+
+void TestExitWindow::fullMessageTakesNoMoreTyping()
+{
+    QWidget *box = field(u"txtMessage"_s);
+    box->setFocus(Qt::TabFocusReason);
+    ExitWindow::setFieldText(box, QString(1999, u'm'));
+    qobject_cast<QPlainTextEdit *>(box)->moveCursor(QTextCursor::End);
+    QTest::keyClicks(box, u"abc"_s);
+    QCOMPARE(ExitWindow::fieldText(box), QString(1999, u'm') + u'a');
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClick(box, Qt::Key_Z);
+    QCOMPARE(ExitWindow::fieldText(box), QString(1999, u'm') + u'z');
 }
 
 void TestExitWindow::tabOrder()

@@ -1,10 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Planetarch developers
 // SPDX-License-Identifier: MIT
+#include "core/limits.h"
 #include "core/webaddresses.h"
 #include "gui/aboutdialog.h"
+#include "gui/links.h"
 #include "gui/mainwindow.h"
 #include "gui/widgets/linklabel.h"
 #include "support/menus.h"
+#include "support/messagerecorder.h"
 #include "support/textfit.h"
 #include "support/urlrecorder.h"
 
@@ -38,6 +41,9 @@ private slots:
     void aboutLinksLeaveItOpen();
     void aboutTabOrder();
     void aboutTextsFit();
+    void addressTooLongForTheBrowser_data();
+    void addressTooLongForTheBrowser();
+    void reportsNeverShowTheAddress();
 
 private:
     LinkLabel *bannerInFront() const;
@@ -216,6 +222,55 @@ void TestLinks::aboutTextsFit()
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
     QCOMPARE(textsThatDoNotFit(&about), QStringList());
+}
+
+void TestLinks::addressTooLongForTheBrowser_data()
+{
+    QTest::addColumn<int>("length");
+    QTest::addColumn<bool>("opened");
+    QTest::newRow("at the limit") << int(limits::AddressLength) << true;
+    QTest::newRow("one past the limit") << int(limits::AddressLength) + 1 << false;
+    QTest::newRow("200 KiB") << 200 * 1024 << false;
+}
+
+void TestLinks::addressTooLongForTheBrowser()
+{
+    QFETCH(int, length);
+    QFETCH(bool, opened);
+    MessageRecorder messages;
+    UrlRecorder urls;
+    QString address = webaddresses::ReferAFriendPage + u"?taf1="_s;
+    address += QString(length - address.size(), u'x');
+    links::open(address, m_window);
+    QCOMPARE(urls.opened.size(), opened ? 1 : 0);
+    QCOMPARE(messages.texts(), opened ? QStringList()
+                                      : QStringList{u"This web page cannot be opened: its address "
+                                                    u"is too long for the web browser."_s});
+}
+
+namespace {
+QStringList reported;
+void recordReport(QtMsgType, const QMessageLogContext &, const QString &message)
+{
+    reported << message;
+}
+} // namespace
+
+// With no URL handler, the offscreen platform reports that it cannot open the page, as a desktop
+// reports a browser that fails to start; the report must not carry the user's data.
+void TestLinks::reportsNeverShowTheAddress()
+{
+    const QString address =
+        webaddresses::ReferAFriendPage + u"?taf1=Ann%20Lee&taf2=ann%40mail.example&taf3=Hello"_s;
+    reported.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(recordReport);
+    links::open(address);
+    qInstallMessageHandler(previous);
+    QVERIFY(!reported.isEmpty());
+    for (const QString &report : std::as_const(reported)) {
+        QVERIFY2(!report.contains(u"taf"_s) && !report.contains(u"Ann"_s), qPrintable(report));
+        QVERIFY2(report.contains(u"<address withheld>"_s), qPrintable(report));
+    }
 }
 
 QTEST_MAIN(TestLinks)

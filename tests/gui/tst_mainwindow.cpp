@@ -52,6 +52,7 @@ private slots:
     void enterPressesTheFocusedButton_data();
     void enterPressesTheFocusedButton();
     void pastingThroughTheMenuIsNotFiltered();
+    void hugePasteIsCut();
     void backResetsTheEntry();
     void backThenProceedAsksForTheName();
     void secondReadingReplacesTheFirst();
@@ -452,6 +453,18 @@ void TestMainWindow::pastingThroughTheMenuIsNotFiltered()
     press();
     QVERIFY(messages.shown.isEmpty());
     QCOMPARE(panelInFront()->objectName(), u"fraResult"_s);
+}
+
+void TestMainWindow::hugePasteIsCut()
+{
+    auto *box = child<QLineEdit>(u"txtName"_s);
+    QApplication::clipboard()->setText(QString(1024 * 1024, u'x'));
+    box->paste();
+    QCOMPARE(box->text(), QString(254, u'x'));
+    MessageRecorder messages;
+    QTest::keyClick(box, Qt::Key_A); // full: a letter types nothing, and is no error
+    QCOMPARE(box->text(), QString(254, u'x'));
+    QVERIFY(messages.shown.isEmpty());
 }
 
 void TestMainWindow::backResetsTheEntry()
