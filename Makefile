@@ -8,16 +8,19 @@ PACKAGES := cmake ninja-build g++ make qt6-base-dev qt6-base-dev-tools libgl-dev
             fonts-dejavu-core fonts-dejavu-extra desktop-file-utils appstream dpkg-dev \
             xvfb xauth x11-utils lintian
 
+# The fuzz targets are built with clang and its libFuzzer runtime.
+FUZZ_PACKAGES := clang libclang-rt-14-dev
+
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test bench package screenshots clean
+.PHONY: all deps fuzz-deps configure build run test check-asan fuzz ci bench package screenshots clean
 
 all: build
 
 # Installs only what is missing, so a prepared machine is not touched.
-deps:
+define install_missing
 	@missing=""; \
-	for p in $(PACKAGES); do \
+	for p in $(1); do \
 	  dpkg-query -W -f='$${Status}\n' "$$p" 2>/dev/null | grep -q '^install ok installed$$' || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
@@ -25,6 +28,13 @@ deps:
 	  $(SUDO) apt-get update -qq && \
 	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
+endef
+
+deps:
+	$(call install_missing,$(PACKAGES))
+
+fuzz-deps: deps
+	$(call install_missing,$(FUZZ_PACKAGES))
 
 configure: deps
 	@cmake --preset $(PRESET) >/dev/null
@@ -45,6 +55,21 @@ test: deps
 	@cmake --build --preset $(TEST_PRESET)
 	@ctest --preset $(TEST_PRESET)
 
+# The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer: any report fails.
+check-asan: deps
+	@cmake --preset asan >/dev/null
+	@cmake --build --preset asan
+	@ctest --preset asan
+
+# Each fuzz target for a fixed number of inputs from the seed corpus in tests/fuzz/.
+fuzz: fuzz-deps
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz
+	@ctest --preset fuzz
+
+# What CI runs.
+ci: test check-asan fuzz
+
 bench: configure
 	@cmake --build --preset $(PRESET) --target benchmarks
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/bench_reading
@@ -58,4 +83,4 @@ screenshots: configure
 	@cmake --build --preset $(PRESET) --target screenshots
 
 clean:
-	rm -rf $(BUILD) build-dev build-debug build-asan
+	rm -rf $(BUILD) build-dev build-debug build-asan build-fuzz

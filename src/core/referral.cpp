@@ -73,7 +73,10 @@ QString referralAddress(const QString &page, const ReferralValues &values,
 
 int appealIndex(float r)
 {
-    return std::clamp(static_cast<int>(r * 4.0f), 0, 3);
+    // Clamped before the conversion: a float out of int's range (or NaN) has no int value.
+    if (!(r > 0.0f))
+        return 0;
+    return static_cast<int>(std::min(r * 4.0f, 3.0f));
 }
 
 } // namespace planetarch

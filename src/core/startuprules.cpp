@@ -4,6 +4,7 @@
 
 #include <QDir>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -56,7 +57,9 @@ std::optional<QString> lockFilePath(const QString &runtimeFolder, const QString 
 
 int coBrandNumber(float x)
 {
-    return static_cast<int>(std::floor(static_cast<double>(x) * 6.0 + 1.0 + 0.5));
+    // Clamped before the conversion, as for any float that may lie outside int's range.
+    const double clamped = std::clamp(std::isnan(x) ? 0.0 : static_cast<double>(x), 0.0, 1.0);
+    return static_cast<int>(std::floor(clamped * 6.0 + 1.0 + 0.5));
 }
 
 BannerChoice bannerChoice(int number)

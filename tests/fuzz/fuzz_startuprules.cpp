@@ -1,0 +1,72 @@
+// SPDX-FileCopyrightText: 2026 The Planetarch developers
+// SPDX-License-Identifier: MIT
+
+// The start-up rules: the reminder asks exactly when a readable stored date lies more than 14
+// days from today, whatever the dates; a stamp, when one can be written, reads back as today; the
+// lock never lands at the filesystem root or on a relative path; the banner draw stays in range.
+
+#include "core/startuprules.h"
+#include "fuzzcheck.h"
+
+#include <QDir>
+
+#include <cmath>
+
+using namespace planetarch;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    fuzzing::Input input(data, size);
+    // Any day Qt can hold: Julian days from about 5.8 million years back to as far ahead.
+    const QDate today = QDate::fromJulianDay(input.take<std::int32_t>() * 1000LL +
+                                             input.take<std::uint16_t>() % 1000);
+    const QTime time = QTime::fromMSecsSinceStartOfDay(input.take<std::uint32_t>() % 86400000);
+    const float x = input.take<float>();
+    const bool storedIsText = input.take<std::uint8_t>() & 1;
+    const QString runtime = input.text();
+    const QString fallback = input.text();
+    const QString text = input.text();
+
+    // The stored value: any text, or the stamp of another day.
+    const std::optional<QString> stored =
+        storedIsText ? std::optional(text)
+                     : reminderStamp(QDateTime(today.addDays(input.take<std::int16_t>()), time));
+    const ReminderAction action = reminderAction(stored, today);
+    QDate last;
+    if (stored) {
+        const QDateTime stamp = QDateTime::fromString(*stored, Qt::ISODate);
+        last = stamp.isValid() ? stamp.date() : QDate::fromString(*stored, Qt::ISODate);
+    }
+    if (!last.isValid())
+        FUZZ_CHECK(action == ReminderAction::RecordOnly);
+    else
+        FUZZ_CHECK((action == ReminderAction::Ask) == (std::abs(today.daysTo(last)) > 14));
+
+    const QDateTime now(today, time);
+    if (const std::optional<QString> stamp = reminderStamp(now)) {
+        FUZZ_CHECK(!stamp->isEmpty());
+        FUZZ_CHECK(reminderAction(*stamp, today) == ReminderAction::Nothing);
+    } else {
+        FUZZ_CHECK(today.year() < 1 || today.year() > 9999 || !time.isValid());
+    }
+
+    if (const std::optional<QString> path = lockFilePath(runtime, fallback, u"app")) {
+        FUZZ_CHECK(QDir::isAbsolutePath(*path) && path->endsWith(u"/app.lock"));
+        FUZZ_CHECK(*path != u"/app.lock");
+        FUZZ_CHECK(path->startsWith(QDir::cleanPath(runtime)) ||
+                   path->startsWith(QDir::cleanPath(fallback)));
+    } else {
+        FUZZ_CHECK(!QDir::isAbsolutePath(fallback) || QDir::cleanPath(fallback) == u"/");
+    }
+
+    const int number = coBrandNumber(x);
+    FUZZ_CHECK(number >= 1 && number <= 7);
+    if (x >= 0.0f && x < 1.0f) {
+        FUZZ_CHECK(number == static_cast<int>(std::floor(x * 6.0 + 1.5)));
+        const BannerChoice choice = bannerChoice(number);
+        FUZZ_CHECK(choice == (number == 7       ? BannerChoice::AsBuilt
+                              : number % 2 == 0 ? BannerChoice::FullBrand
+                                                : BannerChoice::CoBrand));
+    }
+    return 0;
+}
