@@ -6,7 +6,7 @@ TEST_PRESET := dev
 BUILD    := build
 PACKAGES := cmake ninja-build g++ make qt6-base-dev qt6-base-dev-tools libgl-dev \
             fonts-dejavu-core fonts-dejavu-extra desktop-file-utils appstream dpkg-dev \
-            xvfb xauth x11-utils lintian
+            xvfb xauth x11-utils lintian libxcb-damage0-dev pkgconf
 
 # The fuzz targets are built with clang and its libFuzzer runtime.
 FUZZ_PACKAGES := clang libclang-rt-14-dev
@@ -70,9 +70,13 @@ fuzz: fuzz-deps
 # What CI runs.
 ci: test check-asan fuzz
 
+# Start-up against the floor program, and one reading; on Xvfb when there is no display.
 bench: configure
 	@cmake --build --preset $(PRESET) --target benchmarks
-	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/bench_reading
+	@./$(BUILD)/bench/bench_startup ./$(BUILD)/planetarch ./$(BUILD)/bench/bench_floor 21
+	@echo
+	@if [ -n "$$DISPLAY" ]; then ./$(BUILD)/bench/bench_reading 21; \
+	 else xvfb-run -a ./$(BUILD)/bench/bench_reading 21; fi
 
 # The .deb lands in build/; its dependencies are read off the binary.
 package: build
