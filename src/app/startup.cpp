@@ -14,6 +14,10 @@
 
 #include <QApplication>
 #include <QSettings>
+#include <QTimer>
+#include <QWindow>
+
+#include <functional>
 
 namespace planetarch {
 
@@ -41,20 +45,22 @@ void configureApplication(QApplication &app)
     app.setQuitOnLastWindowClosed(false);
 }
 
-void updateReminder(QSettings &settings, const QDateTime &now)
+bool updateReminder(QSettings &settings, const QDateTime &now, bool recordLater)
 {
     const QVariant stored = settings.value(LastReminderKey);
     const std::optional<QString> text =
         stored.isValid() ? std::optional<QString>(stored.toString()) : std::nullopt;
     const ReminderAction action = reminderAction(text, now.date());
     if (action == ReminderAction::Nothing)
-        return;
+        return false;
+    if (action == ReminderAction::RecordOnly && recordLater)
+        return true;
     // The question is asked only when its date can be remembered: a stamp the clock cannot give
     // (a year past 9999) counts like a store that cannot be written, and asking then would bring
     // the question back at every start. Nothing is said about it; start-up goes on.
     const std::optional<QString> stamp = reminderStamp(now);
     if (!stamp || !settings.isWritable())
-        return;
+        return false;
 
     const bool check =
         action == ReminderAction::Ask &&
@@ -64,7 +70,57 @@ void updateReminder(QSettings &settings, const QDateTime &now)
     settings.sync();
     if (check)
         links::open(webaddresses::DownloadPage);
+    return false;
 }
+
+void recordReminder(QSettings &settings, const QDateTime &now)
+{
+    if (const std::optional<QString> stamp = reminderStamp(now)) {
+        settings.setValue(LastReminderKey, *stamp);
+        settings.sync();
+    }
+}
+
+namespace {
+
+// Runs a piece of start-up work once the window's first frame is on screen: the window is drawn
+// when the window system's first expose has been handled.
+class AfterFirstFrame final : public QObject
+{
+public:
+    AfterFirstFrame(QWidget *window, std::function<void()> work)
+        : QObject(window), m_work(std::move(work))
+    {
+        if (window->windowHandle()->isExposed())
+            runSoon(); // some platforms expose the window within show()
+        else
+            window->windowHandle()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed()) {
+            watched->removeEventFilter(this);
+            runSoon();
+        }
+        return false;
+    }
+
+private:
+    // After the expose has been handled, that is after the frame was drawn.
+    void runSoon()
+    {
+        QTimer::singleShot(0, this, [this] {
+            m_work();
+            deleteLater();
+        });
+    }
+
+    std::function<void()> m_work;
+};
+
+} // namespace
 
 void raiseDrawnBanner(MainWindow &window, float draw)
 {
@@ -89,14 +145,22 @@ bool startProgram(InstanceGuard &guard, const QDateTime &now)
         return false;
     }
     randomdraw::seed(static_cast<quint64>(now.toMSecsSinceEpoch()));
+    bool recordLater = false;
     {
         QSettings settings;
-        updateReminder(settings, now);
+        recordLater = updateReminder(settings, now, true);
     }
     auto *mainWindow = new MainWindow;
     mainWindow->setAttribute(Qt::WA_DeleteOnClose);
     mainWindow->show();
     raiseDrawnBanner(*mainWindow, randomdraw::draw());
+    // A first run only notes the date: that waits until the window is on screen.
+    if (recordLater) {
+        new AfterFirstFrame(mainWindow, [now] {
+            QSettings settings;
+            recordReminder(settings, now);
+        });
+    }
     return true;
 }
 

@@ -28,7 +28,11 @@ bool startProgram(InstanceGuard &guard, const QDateTime &now);
 
 int runProgram(QApplication &app);
 
-void updateReminder(QSettings &settings, const QDateTime &now);
+// Asks the update question when it is due and notes today in the settings. A first run (no usable
+// date stored) only notes today; with recordLater it leaves that to the caller and returns true,
+// so start-up can write it once the window is on screen (recordReminder).
+bool updateReminder(QSettings &settings, const QDateTime &now, bool recordLater = false);
+void recordReminder(QSettings &settings, const QDateTime &now);
 // Raises the banner that the draw picks (startuprules: bannerChoice).
 void raiseDrawnBanner(MainWindow &window, float draw);
 

@@ -4,6 +4,7 @@
 
 #include "core/webaddresses.h"
 #include "gui/links.h"
+#include "gui/widgets/colouredbutton.h"
 #include "gui/widgets/linklabel.h"
 #include "gui/widgets/theme.h"
 #include "gui/widgets/twips.h"
@@ -39,11 +40,10 @@ AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
     picIcon->move(twips(90), twips(120));
     picIcon->adjustSize();
 
-    auto *cmdOK = new QPushButton(u"OK"_s, this);
+    auto *cmdOK = new ColouredButton(u"OK"_s, QColor(colours::Pink), this);
     cmdOK->setObjectName(u"cmdOK"_s);
     cmdOK->setGeometry(twipsRect(4395, 3000, 1260, 345));
     cmdOK->setFont(verdana(8.25, Bold));
-    paintButtonFace(cmdOK, colours::Pink);
     // The default button: Enter presses it; Esc closes the dialog as its cancel button would.
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);

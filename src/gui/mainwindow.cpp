@@ -12,6 +12,7 @@
 #include "gui/messages.h"
 #include "gui/shutdown.h"
 #include "gui/widgets/captionedframe.h"
+#include "gui/widgets/colouredbutton.h"
 #include "gui/widgets/dropdownlist.h"
 #include "gui/widgets/linklabel.h"
 #include "gui/widgets/theme.h"
@@ -86,9 +87,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
         {verdana(8.25, Bold | Underlined), qRgb(255, 255, 255), Qt::AlignHCenter | Qt::AlignTop,
          true});
     buildEntryPanel(client);
-    buildResultPanel(client);
     buildBannerStrip(client);
-    loadPlanetPictures();
     connectCommands();
 
     // Fixed size: the layout is designed to the pixel, so the window neither grows nor maximises.
@@ -181,13 +180,14 @@ void MainWindow::buildEntryPanel(QWidget *client)
     m_monthList->setAccessibleName(u"Month of birth"_s);
     m_yearList->setAccessibleName(u"Year of birth"_s);
 
-    m_archetypeButton = new QPushButton(u"&Get My Planetary Archetype"_s, m_entryPanel);
+    m_archetypeButton =
+        new ColouredButton(u"&Get My Planetary Archetype"_s, QColor(colours::Pink), m_entryPanel);
     m_archetypeButton->setObjectName(u"cmdProceed"_s);
     m_archetypeButton->setGeometry(twipsRect(4455, 3120, 4200, 375));
     m_archetypeButton->setFont(verdana(8.25, Bold));
-    paintButtonFace(m_archetypeButton, colours::Pink);
     m_archetypeButton->installEventFilter(this);
     connect(m_archetypeButton, &QPushButton::clicked, this, &MainWindow::proceed);
+    pressOnEnter({m_archetypeButton});
 
     setTabOrder(m_nameEdit, m_dayList);
     setTabOrder(m_dayList, m_monthList);
@@ -195,9 +195,11 @@ void MainWindow::buildEntryPanel(QWidget *client)
     setTabOrder(m_yearList, m_archetypeButton);
 }
 
-void MainWindow::buildResultPanel(QWidget *client)
+// Built for the first reading rather than with the window: nobody sees it before, and start-up is
+// shorter without it.
+void MainWindow::buildResultPanel()
 {
-    m_resultPanel = placeFrame(client, u"fraResult"_s, twipsRect(40, 480, 8800, 4300));
+    m_resultPanel = placeFrame(centralWidget(), u"fraResult"_s, twipsRect(40, 480, 8800, 4300));
     m_resultPanel->setCaption(u"Planetarch Results"_s, Qt::white, verdana(8.25, Bold));
 
     struct Row
@@ -241,16 +243,17 @@ void MainWindow::buildResultPanel(QWidget *client)
     m_planetPicture->setGeometry(twipsRect(7995, 240, 570, 525));
     m_planetPicture->setAccessibleName(u"Planet"_s); // renamed for the planet each reading shows
 
-    m_againButton = new QPushButton(u"&Do It Once Again"_s, m_resultPanel);
+    m_againButton =
+        new ColouredButton(u"&Do It Once Again"_s, QColor(colours::Pink), m_resultPanel);
     m_againButton->setObjectName(u"cmdBack"_s);
     m_againButton->setGeometry(twipsRect(4455, 3720, 4200, 375));
     m_againButton->setFont(verdana(8.25, Bold));
-    paintButtonFace(m_againButton, colours::Pink);
     // Alt+D belongs to the Donate command: menus take their access keys before controls do, and
     // two owners of one key would make it do nothing.
     m_againButton->setShortcut(QKeySequence());
     connect(m_againButton, &QPushButton::clicked, this, &MainWindow::back);
-    pressOnEnter({m_archetypeButton, m_againButton});
+    pressOnEnter({m_againButton});
+    m_resultPanel->show();
 }
 
 void MainWindow::buildBannerStrip(QWidget *client)
@@ -302,12 +305,13 @@ void MainWindow::showAbout()
     about->open();
 }
 
-void MainWindow::loadPlanetPictures()
+const QPixmap &MainWindow::planetPicture(int planetIndex)
 {
-    // Decoded once; each reading only hands the ready picture to picPlanet.
-    for (int index = 0; index < PlanetCount; ++index)
-        m_planetPictures[static_cast<std::size_t>(index)] =
-            loadPicture(u":/planets/"_s + planetPictureName(index), devicePixelRatio());
+    // Decoded the first time a reading shows the planet, then kept.
+    QPixmap &picture = m_planetPictures[static_cast<std::size_t>(planetIndex)];
+    if (picture.isNull())
+        picture = loadPicture(u":/planets/"_s + planetPictureName(planetIndex), devicePixelRatio());
+    return picture;
 }
 
 void MainWindow::prepareEntry()
@@ -378,6 +382,8 @@ void MainWindow::proceed()
     const QScopedValueRollback busy(m_proceeding, true);
     if (!validateEntry())
         return;
+    if (!m_resultPanel)
+        buildResultPanel();
     const int day = m_dayList->currentIndex() + 1;
     const QString month = trimBlanks(m_monthList->currentText());
     for (const RulerMatch &match : m_engine.resolveReading(day, month))
@@ -396,7 +402,7 @@ void MainWindow::showMatch(const RulerMatch &match)
         if (!m_resultLabels[index]->wordWrap())
             m_resultLabels[index]->adjustSize();
     }
-    const QPixmap &picture = m_planetPictures[static_cast<std::size_t>(match.planetIndex)];
+    const QPixmap &picture = planetPicture(match.planetIndex);
     m_planetPicture->setPixmap(picture);
     m_planetPicture->setAccessibleName(row.planetName);
     const int border = m_planetPicture->frameWidth() * 2;
@@ -413,11 +419,14 @@ void MainWindow::showEntryPanel()
 {
     m_entryPanel->raise();
     setPanelKeyboardReach(m_entryPanel, true);
-    setPanelKeyboardReach(m_resultPanel, false);
+    if (m_resultPanel)
+        setPanelKeyboardReach(m_resultPanel, false);
 }
 
 void MainWindow::showResultPanel()
 {
+    if (!m_resultPanel)
+        buildResultPanel();
     m_resultPanel->raise();
     setPanelKeyboardReach(m_resultPanel, true);
     setPanelKeyboardReach(m_entryPanel, false);
@@ -428,6 +437,8 @@ void MainWindow::showResultPanel()
 
 bool MainWindow::resultPanelInFront() const
 {
+    if (!m_resultPanel)
+        return false;
     const QObjectList &siblings = m_entryPanel->parentWidget()->children();
     return siblings.indexOf(m_resultPanel) > siblings.indexOf(m_entryPanel);
 }

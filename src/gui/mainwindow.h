@@ -57,10 +57,10 @@ protected:
 private:
     void buildMenus();
     void buildEntryPanel(QWidget *client);
-    void buildResultPanel(QWidget *client);
+    void buildResultPanel();
     void buildBannerStrip(QWidget *client);
     void connectCommands();
-    void loadPlanetPictures();
+    const QPixmap &planetPicture(int planetIndex);
 
     void prepareEntry();
     void resetEntry();
@@ -74,12 +74,12 @@ private:
     void setPanelKeyboardReach(QWidget *panel, bool reachable);
 
     ReadingEngine m_engine;
-    std::array<QPixmap, PlanetCount> m_planetPictures; // by planet index
+    std::array<QPixmap, PlanetCount> m_planetPictures; // by planet index, decoded when first shown
     bool m_proceeding = false; // a press of the archetype button is being handled
 
     LinkLabel *m_forumLink = nullptr;
     CaptionedFrame *m_entryPanel = nullptr;
-    CaptionedFrame *m_resultPanel = nullptr;
+    CaptionedFrame *m_resultPanel = nullptr; // built for the first reading
     QLineEdit *m_nameEdit = nullptr;
     QComboBox *m_dayList = nullptr;
     QComboBox *m_monthList = nullptr;

@@ -18,6 +18,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWindow>
 
 using namespace planetarch;
 using namespace planetarch::testing;
@@ -65,6 +66,7 @@ private slots:
     void banner_data();
     void banner();
     void startAsksThenShowsTheMainWindow();
+    void firstRunNotesTheDateOnceTheWindowIsDrawn();
     void secondCopyIsToldAndEnds();
     void endProgramClosesEveryWindowOnce();
 
@@ -277,6 +279,19 @@ void TestStartup::startAsksThenShowsTheMainWindow()
     QCOMPARE(strip->childAt(strip->rect().center())->objectName(), u"lblFullBrand"_s);
     QCOMPARE(QSettings().value(Key).toString(), u"2026-12-07T09:00:00"_s);
     QCOMPARE(m_processEnds, 0);
+}
+
+void TestStartup::firstRunNotesTheDateOnceTheWindowIsDrawn()
+{
+    MessageRecorder messages;
+    InstanceGuard guard;
+    QVERIFY(startProgram(guard, Now));
+    QTRY_COMPARE(QSettings().value(Key).toString(), u"2026-12-07T09:00:00"_s);
+    QVERIFY(messages.shown.isEmpty());
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    QVERIFY(std::any_of(windows.begin(), windows.end(), [](const QWidget *window) {
+        return qobject_cast<const MainWindow *>(window) && window->windowHandle()->isExposed();
+    }));
 }
 
 void TestStartup::secondCopyIsToldAndEnds()

@@ -182,6 +182,11 @@ void TestAccessibility::captionedFramesAreGroupings()
     QFETCH(Window, window);
     QFETCH(QString, frame);
     QFETCH(QString, caption);
+    if (frame == u"fraResult"_s) { // built for the first reading
+        MessageRecorder messages;
+        find<QLineEdit>(Window::Main, u"txtName"_s)->setText(u"Ann"_s);
+        find<QPushButton>(Window::Main, u"cmdProceed"_s)->click();
+    }
     QAccessibleInterface *group = accessible(find(window, frame));
     QCOMPARE(group->role(), QAccessible::Grouping);
     QCOMPARE(group->text(QAccessible::Name), caption);
@@ -194,17 +199,18 @@ void TestAccessibility::coveredPanelIsNotShowing()
         return !accessible(find(Window::Main, panel))->state().invisible;
     };
     QVERIFY(showing(u"fraMain"_s));
-    QVERIFY(!showing(u"fraResult"_s));
     find<QLineEdit>(Window::Main, u"txtName"_s)->setText(u"Ann"_s);
     find<QPushButton>(Window::Main, u"cmdProceed"_s)->click();
     QVERIFY(!showing(u"fraMain"_s));
     QVERIFY(showing(u"fraResult"_s));
+    find<QPushButton>(Window::Main, u"cmdBack"_s)->click();
+    QVERIFY(showing(u"fraMain"_s));
+    QVERIFY(!showing(u"fraResult"_s));
 }
 
 void TestAccessibility::planetPictureNamesThePlanet()
 {
     MessageRecorder messages;
-    auto *picture = find(Window::Main, u"picPlanet"_s);
     const struct
     {
         int month; // position in the list
@@ -214,7 +220,8 @@ void TestAccessibility::planetPictureNamesThePlanet()
     for (const auto &reading : readings) {
         find<QComboBox>(Window::Main, u"cboMonth"_s)->setCurrentIndex(reading.month);
         find<QPushButton>(Window::Main, u"cmdProceed"_s)->click();
-        QCOMPARE(accessible(picture)->text(QAccessible::Name), QString::fromLatin1(reading.planet));
+        QCOMPARE(accessible(find(Window::Main, u"picPlanet"_s))->text(QAccessible::Name),
+                 QString::fromLatin1(reading.planet));
         find<QPushButton>(Window::Main, u"cmdBack"_s)->click();
         find<QLineEdit>(Window::Main, u"txtName"_s)->setText(u"Ann"_s);
     }

@@ -68,7 +68,12 @@ private:
             qFatal("no child %s", qPrintable(name));
         return found;
     }
-    QString value(int row) const { return child<QLabel>(u"lblResult%1"_s.arg(row))->text(); }
+    // What a value label of the result panel shows; nothing before the first reading builds it.
+    QString value(int row) const
+    {
+        const auto *label = m_window->findChild<QLabel *>(u"lblResult%1"_s.arg(row));
+        return label ? label->text() : QString();
+    }
     QWidget *panelInFront() const;
     void enter(const Entry &entry);
     void press() { QTest::mouseClick(child<QPushButton>(u"cmdProceed"_s), Qt::LeftButton); }

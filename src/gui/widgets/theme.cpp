@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "gui/widgets/theme.h"
 
+#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QPalette>
@@ -49,8 +50,12 @@ QFont dialogFont(qreal points, int style)
 
 QIcon programIcon()
 {
+    // Once the application has its icon every window shares it, and with it the pictures already
+    // decoded for the window system.
+    if (const QIcon shared = QGuiApplication::windowIcon(); !shared.isNull())
+        return shared;
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128})
+    for (int size : {16, 32, 48, 64})
         icon.addFile(QStringLiteral(":/icons/planetarch-%1.png").arg(size), QSize(size, size));
     return icon;
 }
@@ -73,16 +78,6 @@ void pressOnEnter(std::initializer_list<QPushButton *> buttons)
 {
     for (QPushButton *button : buttons)
         button->setAutoDefault(true);
-}
-
-void paintButtonFace(QPushButton *button, QRgb face)
-{
-    const QString colour = QColor(face).name();
-    button->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: black;"
-                                         " border: 2px outset %1; }"
-                                         "QPushButton:pressed { border-style: inset; }"
-                                         "QPushButton:focus { border-color: %2; }")
-                              .arg(colour, QColor(face).lighter(130).name()));
 }
 
 void growToFitText(QLabel *label)

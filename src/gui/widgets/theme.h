@@ -45,9 +45,6 @@ QPixmap loadPicture(const QString &resource, qreal devicePixelRatio);
 // inside a dialog; the design wants it in every window.
 void pressOnEnter(std::initializer_list<QPushButton *> buttons);
 
-// A button face in a colour of its own, raised, sunk while pressed.
-void paintButtonFace(QPushButton *button, QRgb face);
-
 // Lets a word-wrapped label grow downwards when the substitute face needs more lines or line
 // spacing than the design allowed; its width and position stay as designed.
 void growToFitText(QLabel *label);
