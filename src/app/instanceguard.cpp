@@ -65,11 +65,6 @@ InstanceGuard::InstanceGuard()
     m_lock->setStaleLockTime(0);
 }
 
-QString InstanceGuard::lockPath() const
-{
-    return m_lock ? m_lock->fileName() : QString();
-}
-
 bool InstanceGuard::acquire()
 {
     if (!m_lock || m_lock->isLocked())

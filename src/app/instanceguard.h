@@ -21,7 +21,6 @@ public:
     // False only when another running copy holds the lock. A lock that cannot be made at all
     // (no usable folder, an unwritable one) does not stop the program.
     bool acquire();
-    QString lockPath() const;
 
 private:
     enum class Obstacle { HeldByRunningCopy, Cleared, BeingWritten, Unusable };

@@ -58,16 +58,14 @@ bool updateReminder(QSettings &settings, const QDateTime &now, bool recordLater)
     // The question is asked only when its date can be remembered: a stamp the clock cannot give
     // (a year past 9999) counts like a store that cannot be written, and asking then would bring
     // the question back at every start. Nothing is said about it; start-up goes on.
-    const std::optional<QString> stamp = reminderStamp(now);
-    if (!stamp || !settings.isWritable())
+    if (!reminderStamp(now) || !settings.isWritable())
         return false;
 
     const bool check =
         action == ReminderAction::Ask &&
         messages::question(nullptr, u"There maybe an update to this software available\r"
                                     u"Do you want to check for an update?"_s);
-    settings.setValue(LastReminderKey, *stamp);
-    settings.sync();
+    recordReminder(settings, now);
     if (check)
         links::open(webaddresses::DownloadPage);
     return false;
