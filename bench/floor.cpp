@@ -5,6 +5,8 @@
 // the same kind of window does. A QMainWindow with a menu bar and one label, at the main window's
 // size and title.
 
+#include "core/identity.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QMainWindow>
@@ -14,7 +16,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Planetarch v1.0"));
+    window.setWindowTitle(planetarch::identity::WindowCaption);
     window.menuBar()->addMenu(QStringLiteral("&File"))->addAction(QStringLiteral("E&xit"));
     auto *label = new QLabel(QStringLiteral("Planetarch"), &window);
     label->setFixedSize(592, 370); // the main window's client area

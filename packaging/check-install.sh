@@ -3,7 +3,7 @@
 # desktop entry, its icons and its AppStream data, each validated by the desktop's own tools.
 set -eu
 build=$1
-id=example.planetarch.Planetarch
+id=$2
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 

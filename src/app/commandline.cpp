@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/commandline.h"
 
-#include "app/startup.h"
+#include "core/identity.h"
 
 #include <QCommandLineParser>
 
@@ -68,8 +68,7 @@ CommandLine parseCommandLine(const QStringList &arguments)
     if (parser.isSet(help))
         return {CommandLine::Action::Help, usage(parser), 0};
     if (parser.isSet(version))
-        return {CommandLine::Action::Version,
-                ProgramName + u' ' + QLatin1StringView(ApplicationVersion) + u'\n', 0};
+        return {CommandLine::Action::Version, ProgramName + u' ' + identity::Version + u'\n', 0};
     return {};
 }
 

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/instanceguard.h"
 
-#include "app/startup.h"
+#include "core/identity.h"
 #include "core/startuprules.h"
 
 #include <QDateTime>
@@ -55,7 +55,7 @@ QString fallbackFolder()
 InstanceGuard::InstanceGuard()
 {
     const QString runtime = runtimeFolder();
-    const QString id = QString::fromLatin1(ApplicationId);
+    const QString &id = identity::ApplicationId;
     const std::optional<QString> path =
         lockFilePath(runtime, runtime.isEmpty() ? fallbackFolder() : QString(), id);
     if (!path)

@@ -3,6 +3,7 @@
 #include "app/startup.h"
 
 #include "app/instanceguard.h"
+#include "core/identity.h"
 #include "core/randomdraw.h"
 #include "core/startuprules.h"
 #include "core/webaddresses.h"
@@ -34,13 +35,13 @@ void configureApplication(QApplication &app)
     // These names place the settings file (~/.config/Orvanel/Planetarch.conf); changing them would
     // lose every user's stored reminder date.
     QCoreApplication::setOrganizationName(u"Orvanel"_s);
-    QCoreApplication::setApplicationName(ApplicationTitle);
-    QCoreApplication::setApplicationVersion(QLatin1StringView(ApplicationVersion));
+    QCoreApplication::setApplicationName(identity::Title);
+    QCoreApplication::setApplicationVersion(identity::Version);
     // No application display name: Qt would append it to every window title ("Planetarch v1.0 -
     // Planetarch") where the windows carry their designed captions. Qt falls back to the
     // application name wherever it wants a display name.
-    QGuiApplication::setDesktopFileName(QLatin1StringView(ApplicationId));
-    QApplication::setWindowIcon(programIcon());
+    QGuiApplication::setDesktopFileName(identity::ApplicationId);
+    QApplication::setWindowIcon(theme::programIcon());
     // Closing the main window hands over to the exit window; only endProgram() ends the program.
     app.setQuitOnLastWindowClosed(false);
 }

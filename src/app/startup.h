@@ -17,10 +17,6 @@ namespace planetarch {
 class InstanceGuard;
 class MainWindow;
 
-// One reverse-DNS id for the desktop file, the icon, the lock and the window manager.
-inline constexpr char ApplicationId[] = "example.planetarch.Planetarch";
-inline constexpr char ApplicationVersion[] = "1.0";
-
 void configureApplication(QApplication &app);
 
 // False when another copy runs: the user has been told and the program has ended.

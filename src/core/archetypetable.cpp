@@ -76,16 +76,10 @@ const QString &PlanetArchetype::operator[](Column column) const
     return detriment;
 }
 
-void ArchetypeTable::fill()
-{
-    m_rows = archetypeRows();
-    m_filled = true;
-}
-
-const PlanetArchetype &ArchetypeTable::row(int planetIndex) const
+const PlanetArchetype &ArchetypeTable::row(int planetIndex)
 {
     Q_ASSERT(planetIndex >= 0 && planetIndex < PlanetCount);
-    return m_rows.at(static_cast<std::size_t>(planetIndex));
+    return archetypeRows().at(static_cast<std::size_t>(planetIndex));
 }
 
 QString planetPictureName(int planetIndex)

@@ -39,21 +39,14 @@ struct PlanetArchetype
     bool operator==(const PlanetArchetype &) const = default;
 };
 
-// The whole astrological content of the program. It is empty until fill() runs; the reading fills
-// it on every press, which rewrites the same values.
+// The whole astrological content of the program: ten rows by planet index, fixed for the life of
+// the program.
 class ArchetypeTable
 {
 public:
-    void fill();
-    bool isFilled() const { return m_filled; }
-
     // planetIndex must be 0 to PlanetCount - 1.
-    const PlanetArchetype &row(int planetIndex) const;
-    const QString &cell(Column column, int planetIndex) const { return row(planetIndex)[column]; }
-
-private:
-    std::array<PlanetArchetype, PlanetCount> m_rows;
-    bool m_filled = false;
+    static const PlanetArchetype &row(int planetIndex);
+    static const QString &cell(Column column, int planetIndex) { return row(planetIndex)[column]; }
 };
 
 // Resource name of the planet's picture ("sun.png" ... "pluto.png"), by planet index.

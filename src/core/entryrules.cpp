@@ -4,6 +4,8 @@
 
 #include "core/text.h"
 
+#include <QDate>
+
 #include <algorithm>
 
 namespace planetarch {
@@ -84,25 +86,14 @@ bool acceptsNameText(QStringView text)
                        [](uint code) { return isNameCharacter(static_cast<int>(code)); });
 }
 
-bool isLeapYear(int year)
-{
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
 EntryVerdict checkEntry(QStringView name, int dayPosition, int monthPosition, int year)
 {
     if (trimBlanks(name).isEmpty())
         return EntryVerdict::BlankName;
-    if (monthPosition == February) {
-        const int lastDayPosition = isLeapYear(year) ? 28 : 27;
-        if (dayPosition > lastDayPosition)
-            return EntryVerdict::NoSuchFebruaryDay;
-    }
-    const bool thirtyDays =
-        monthPosition == 3 || monthPosition == 5 || monthPosition == 8 || monthPosition == 10;
-    if (thirtyDays && dayPosition == 30)
-        return EntryVerdict::NoSuchThirtyFirst;
-    return EntryVerdict::Valid;
+    if (QDate::isValid(year, monthPosition + 1, dayPosition + 1))
+        return EntryVerdict::Valid;
+    return monthPosition == February ? EntryVerdict::NoSuchFebruaryDay
+                                     : EntryVerdict::NoSuchThirtyFirst;
 }
 
 } // namespace planetarch

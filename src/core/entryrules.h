@@ -27,18 +27,17 @@ bool acceptsNameText(QStringView text);
 // inserts its character like any other. key is a Qt::Key, text what the key event carries.
 std::optional<int> typedCharacter(int key, Qt::KeyboardModifiers modifiers, QStringView text);
 
-// Gregorian: every fourth year, except centuries not divisible by 400.
-bool isLeapYear(int year);
-
 enum class EntryVerdict {
     Valid,
     BlankName,         // name empty once its blanks are trimmed
-    NoSuchFebruaryDay, // 29 February outside a leap year, 30 or 31 February
-    NoSuchThirtyFirst, // 31 April, June, September or November
+    NoSuchFebruaryDay, // a February day the year lacks
+    NoSuchThirtyFirst, // a day past the end of any other month (31 April, June, September,
+                       // November)
 };
 
-// Checks in order name, February, thirty-day months; the first failure is the verdict.
-// dayPosition and monthPosition count from 0, as the lists do.
+// Checks the name, then whether the date exists in the Gregorian calendar (so 29 February 1900 does
+// not); the first failure is the verdict. dayPosition and monthPosition count from 0, as the lists
+// do.
 EntryVerdict checkEntry(QStringView name, int dayPosition, int monthPosition, int year);
 
 } // namespace planetarch

@@ -2,15 +2,15 @@
 // SPDX-License-Identifier: MIT
 #include "core/randomdraw.h"
 
-#include <random>
+#include <QRandomGenerator>
 
 namespace planetarch::randomdraw {
 
 namespace {
 
-std::mt19937 &generator()
+QRandomGenerator &generator()
 {
-    static std::mt19937 engine;
+    static QRandomGenerator engine;
     return engine;
 }
 
@@ -24,15 +24,16 @@ Source &source()
 
 void seed(quint64 value)
 {
-    generator().seed(static_cast<std::mt19937::result_type>(value ^ (value >> 32)));
+    generator().seed(static_cast<quint32>(value ^ (value >> 32)));
 }
 
 float draw()
 {
     if (const Source &fixed = source())
         return fixed();
-    // 24 random bits fill a float's mantissa exactly, so the value can never round up to 1.
-    return static_cast<float>(generator()() >> 8) * (1.0f / 16777216.0f);
+    // 24 random bits fill a float's mantissa exactly, so the value can never round up to 1 (as a
+    // double in [0, 1) converted to float could).
+    return static_cast<float>(generator().bounded(1u << 24)) * (1.0f / 16777216.0f);
 }
 
 Source setSource(Source replacement)

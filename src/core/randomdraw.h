@@ -7,7 +7,7 @@
 #include <functional>
 
 // The program's one random-number generator: the banner and the exit window's appeal are drawn
-// from it.
+// from it. Start-up seeds it once from the clock.
 namespace planetarch::randomdraw {
 
 void seed(quint64 seed);

@@ -10,7 +10,6 @@ namespace {
 
 struct MonthTurn
 {
-    QString month;
     int threshold; // this day and later give the later sign
     QString earlierSign;
     QString laterSign;
@@ -18,20 +17,21 @@ struct MonthTurn
 
 const std::array<MonthTurn, 12> &monthTurns()
 {
-    // Every month from March on turns on the 21st, not on the astronomical dates.
+    // By month position. Every month from March on turns on the 21st, not on the astronomical
+    // dates.
     static const std::array<MonthTurn, 12> turns{{
-        {u"January"_s, 20, u"Capricorn"_s, u"Aquarius"_s},
-        {u"February"_s, 19, u"Aquarius"_s, u"Pisces"_s},
-        {u"March"_s, 21, u"Pisces"_s, u"Aries"_s},
-        {u"April"_s, 21, u"Aries"_s, u"Taurus"_s},
-        {u"May"_s, 21, u"Taurus"_s, u"Gemini"_s},
-        {u"June"_s, 21, u"Gemini"_s, u"Cancer"_s},
-        {u"July"_s, 21, u"Cancer"_s, u"Leo"_s},
-        {u"August"_s, 21, u"Leo"_s, u"Virgo"_s},
-        {u"September"_s, 21, u"Virgo"_s, u"Libra"_s},
-        {u"October"_s, 21, u"Libra"_s, u"Scorpio"_s},
-        {u"November"_s, 21, u"Scorpio"_s, u"Sagittarius"_s},
-        {u"December"_s, 21, u"Sagittarius"_s, u"Capricorn"_s},
+        {20, u"Capricorn"_s, u"Aquarius"_s},    // January
+        {19, u"Aquarius"_s, u"Pisces"_s},       // February
+        {21, u"Pisces"_s, u"Aries"_s},          // March
+        {21, u"Aries"_s, u"Taurus"_s},          // April
+        {21, u"Taurus"_s, u"Gemini"_s},         // May
+        {21, u"Gemini"_s, u"Cancer"_s},         // June
+        {21, u"Cancer"_s, u"Leo"_s},            // July
+        {21, u"Leo"_s, u"Virgo"_s},             // August
+        {21, u"Virgo"_s, u"Libra"_s},           // September
+        {21, u"Libra"_s, u"Scorpio"_s},         // October
+        {21, u"Scorpio"_s, u"Sagittarius"_s},   // November
+        {21, u"Sagittarius"_s, u"Capricorn"_s}, // December
     }};
     return turns;
 }
@@ -63,13 +63,12 @@ const std::array<SignRulers, 12> &signRulers()
 
 } // namespace
 
-std::optional<QString> ReadingEngine::signOfBirthDate(int day, QStringView month)
+std::optional<QString> ReadingEngine::signOfBirthDate(int day, int monthPosition)
 {
-    for (const MonthTurn &turn : monthTurns()) {
-        if (turn.month == month)
-            return day >= turn.threshold ? turn.laterSign : turn.earlierSign;
-    }
-    return std::nullopt;
+    if (monthPosition < 0 || monthPosition >= int(monthTurns().size()))
+        return std::nullopt;
+    const MonthTurn &turn = monthTurns()[static_cast<std::size_t>(monthPosition)];
+    return day >= turn.threshold ? turn.laterSign : turn.earlierSign;
 }
 
 void ReadingEngine::setRulersFromSign(const QString &sign)
@@ -83,23 +82,22 @@ void ReadingEngine::setRulersFromSign(const QString &sign)
     }
 }
 
-std::optional<int> ReadingEngine::findPlanet(QStringView planetName) const
+std::optional<int> ReadingEngine::findPlanet(QStringView planetName)
 {
-    if (planetName.isEmpty() || !m_table.isFilled())
+    if (planetName.isEmpty())
         return std::nullopt;
     for (int index = 0; index < PlanetCount; ++index) {
-        if (m_table.cell(Column::PlanetName, index) == planetName)
+        if (ArchetypeTable::cell(Column::PlanetName, index) == planetName)
             return index;
     }
     return std::nullopt;
 }
 
-QList<RulerMatch> ReadingEngine::resolveReading(int day, QStringView month)
+QList<RulerMatch> ReadingEngine::resolveReading(int day, int monthPosition)
 {
-    if (std::optional<QString> sign = signOfBirthDate(day, month))
+    if (std::optional<QString> sign = signOfBirthDate(day, monthPosition))
         m_currentSign = *sign;
     setRulersFromSign(m_currentSign);
-    m_table.fill();
 
     QList<RulerMatch> matches;
     for (const QString &ruler : m_rulingPlanets) {

@@ -3,8 +3,8 @@
 #pragma once
 
 // The archetype engine. A reading goes: birth day and month -> sign (signOfBirthDate) -> the sign's
-// one or two rulers (setRulersFromSign, into rulingPlanets) -> the archetype table is filled ->
-// each ruler is looked up by planet name (findPlanet). The window shows the matches in order, so
+// one or two rulers (setRulersFromSign, into rulingPlanets) -> each ruler is looked up by planet
+// name in the ArchetypeTable (findPlanet). The window shows the matches in order, so
 // the last one is the reading that stays on screen. The sign and the rulers carry over from one
 // reading to the next.
 
@@ -32,27 +32,25 @@ using RulingPlanets = std::array<QString, 2>;
 class ReadingEngine
 {
 public:
-    // day is 1 to 31; month is one of "January" ... "December", compared exactly. Anything else
-    // gives no sign.
-    static std::optional<QString> signOfBirthDate(int day, QStringView month);
+    // day is 1 to 31; monthPosition is the month's place in the year counted from 0, as the month
+    // list counts (0 January ... 11 December). Any other position gives no sign.
+    static std::optional<QString> signOfBirthDate(int day, int monthPosition);
 
     // Rewrites both slots, so no second ruler survives from an earlier reading. An unknown sign
     // leaves both slots empty.
     void setRulersFromSign(const QString &sign);
 
     // First row whose planet name equals the text exactly; the empty text matches nothing.
-    std::optional<int> findPlanet(QStringView planetName) const;
+    static std::optional<int> findPlanet(QStringView planetName);
 
-    // The whole resolution of one accepted entry. A month outside the twelve names keeps the
+    // The whole resolution of one accepted entry. A month position outside the twelve keeps the
     // previous sign and rulers.
-    QList<RulerMatch> resolveReading(int day, QStringView month);
+    QList<RulerMatch> resolveReading(int day, int monthPosition);
 
     const QString &currentSign() const { return m_currentSign; }
     const RulingPlanets &rulingPlanets() const { return m_rulingPlanets; }
-    const ArchetypeTable &table() const { return m_table; }
 
 private:
-    ArchetypeTable m_table;
     QString m_currentSign;
     RulingPlanets m_rulingPlanets;
 };

@@ -4,10 +4,16 @@
 
 #include <QDialog>
 
+#include <memory>
+
+namespace Ui {
+class AboutDialog;
+}
+
 namespace planetarch {
 
-// The About window: name, version, what the program does, the branding offer and two links.
-// It is built afresh for every showing and computes nothing.
+// The About window (aboutdialog.ui): name, version, what the program does, the branding offer and
+// two links. It is built afresh for every showing and computes nothing.
 class AboutDialog final : public QDialog
 {
     Q_OBJECT
@@ -15,6 +21,10 @@ class AboutDialog final : public QDialog
 
 public:
     explicit AboutDialog(QWidget *parent = nullptr);
+    ~AboutDialog() override;
+
+private:
+    std::unique_ptr<Ui::AboutDialog> m_ui;
 };
 
 } // namespace planetarch

@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: MIT
 #include "gui/exitwindow.h"
 
+#include "ui_exitwindow.h"
+
+#include "core/identity.h"
 #include "core/limits.h"
 #include "core/randomdraw.h"
 #include "core/referral.h"
@@ -10,22 +13,13 @@
 #include "gui/links.h"
 #include "gui/messages.h"
 #include "gui/shutdown.h"
-#include "gui/widgets/boundedtextedit.h"
-#include "gui/widgets/captionedframe.h"
 #include "gui/widgets/linklabel.h"
 #include "gui/widgets/theme.h"
-#include "gui/widgets/twips.h"
 
 #include <QCloseEvent>
-#include <QDateTime>
-#include <QGuiApplication>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QPushButton>
-#include <QScreen>
 
 namespace planetarch {
 
@@ -49,31 +43,6 @@ const std::array<QString, 4> &appeals()
         u"Softwares."_s,
     };
     return texts;
-}
-
-// The blanks after "interests." push "All the programs" onto a fresh line of the wrapping label.
-QString catalogueText()
-{
-    return u"If you have enjoyed this software you will surely be interested in our other Runevale "
-           u"Softwares. From a single software, we have now grown to become the world\u2019s "
-           u"largest resource of Runevale softwares. Be it astrology, psychic, tarot, numerology "
-           u"or occult, we have programs in all fields thus giving our users a wide choice "
-           u"depending on their interests."_s +
-           QString(61, u' ') +
-           u"All the programs in the Runevale Softwares suite are simple and easy to use. They are "
-           u"not only fun to use but also very informative. Try them out today and share your "
-           u"experience with your friends and family. "_s;
-}
-
-CaptionedFrame *navyFrame(QWidget *parent, const QString &name, const QString &caption,
-                          const QRect &rect)
-{
-    auto *frame = new CaptionedFrame(parent);
-    frame->setObjectName(name);
-    frame->setGeometry(rect);
-    frame->setBackground(QColor(colours::Navy));
-    frame->setCaption(caption, Qt::white, verdana(9.75, Bold));
-    return frame;
 }
 
 // The placeholders follow the user moving between fields, not the window losing activation to a
@@ -103,145 +72,52 @@ QString missingValueMessage(ReferralVerdict verdict)
     return {};
 }
 
-// The accessible name says what a field is for; its text may be the placeholder or the input.
-QLineEdit *entryField(QWidget *parent, const QString &name, const QString &placeholder,
-                      const QRect &rect, const QString &accessibleName)
-{
-    auto *field = new QLineEdit(placeholder, parent);
-    field->setObjectName(name);
-    field->setAccessibleName(accessibleName);
-    field->setMaxLength(limits::NameLength);
-    field->setGeometry(rect);
-    field->setFont(dialogFont());
-    return field;
-}
-
 } // namespace
 
-ExitWindow::ExitWindow(QWidget *parent) : QWidget(parent)
+ExitWindow::ExitWindow(QWidget *parent) : QWidget(parent), m_ui(new Ui::ExitWindow)
 {
-    setObjectName(u"frmExit"_s);
-    setWindowTitle(WindowCaption);
-    setWindowIcon(programIcon());
     // Stays above every window that is not itself on top, browser windows it opens included.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
-    setFixedSize(twipsSize(11115, 4725));
-    setAutoFillBackground(true);
-    setColours(this, Qt::white, Qt::black);
-    setFont(dialogFont());
-
-    auto *picture = new QLabel(this);
-    picture->setObjectName(u"Picture1"_s);
-    picture->setGeometry(twipsRect(360, 120, 540, 540));
-    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    picture->setPixmap(programIcon().pixmap(32, 32));
-    picture->setAccessibleName(u"Planetarch icon"_s);
-    picture->setFocusPolicy(Qt::TabFocus);
-
-    placeAutoSizedLabel(this, u"Label1"_s, WindowCaption, {twips(1080), twips(240)},
-                        {dialogFont(18), Qt::black});
-
-    m_appealLabel =
-        placeLabel(this, u"Label2"_s, appeals()[1], twipsRect(120, 840, 6975, 1095),
-                   {verdana(9.75, Bold), Qt::black, Qt::AlignLeft | Qt::AlignVCenter, true});
+    m_ui->setupUi(this);
+    m_ui->Label1->setText(identity::WindowCaption);
+    m_ui->Picture1->setPixmap(theme::programIcon().pixmap(32, 32));
+    // What the window does when it loads: one of the four appeals, drawn.
+    m_ui->Label2->setText(appeals()[appealIndex(randomdraw::draw())]);
+    theme::applyDesign(this);
 
     // A check box drawn as a push button: it never stays down (see visitToggled).
-    m_visitButton = new QPushButton(u"Click Here To Visit Orvanel Now"_s, this);
-    m_visitButton->setObjectName(u"Check1"_s);
-    m_visitButton->setCheckable(true);
-    m_visitButton->setGeometry(twipsRect(30, 2040, 7185, 555));
-    m_visitButton->setFont(verdana(14.25));
-    QPalette blue = m_visitButton->palette();
-    blue.setColor(QPalette::ButtonText, QColor(colours::Link));
-    m_visitButton->setPalette(blue);
-    m_visitButton->setCursor(linkCursor());
+    m_ui->Check1->setCursor(linkCursor());
     // Toggled rather than clicked: a screen reader's toggle action changes the state without a
     // click, and must open the page too.
-    connect(m_visitButton, &QPushButton::toggled, this, &ExitWindow::visitToggled);
-
-    m_exitButton = new QPushButton(u"E&xit"_s, this);
-    m_exitButton->setObjectName(u"cmdClose"_s);
-    m_exitButton->setGeometry(twipsRect(6000, 2760, 1245, 375));
-    connect(m_exitButton, &QPushButton::clicked, this, &shutdown::endProgram);
-
-    buildReferralFrame();
-    buildCatalogueFrame();
-    pressOnEnter({m_exitButton, m_visitButton, m_submitButton});
-
-    setTabOrder(m_exitButton, m_visitButton);
-    setTabOrder(m_visitButton, picture);
-    setTabOrder(picture, m_nameEdit);
-    setTabOrder(m_nameEdit, m_submitButton);
-    setTabOrder(m_submitButton, m_emailEdit);
-    setTabOrder(m_emailEdit, m_friendEmailEdit);
-    setTabOrder(m_friendEmailEdit, m_friendNameEdit);
-    setTabOrder(m_friendNameEdit, m_messageEdit);
-    m_exitButton->setFocus();
-
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
-    load();
-}
-
-void ExitWindow::buildReferralFrame()
-{
-    CaptionedFrame *referralFrame =
-        navyFrame(this, u"Frame2"_s, u"Refer A Friend"_s, twipsRect(120, 3240, 7065, 1455));
-    m_nameEdit = entryField(referralFrame, u"txtName"_s, placeholders::Name,
-                            twipsRect(85, 360, 3375, 285), u"Your name"_s);
-    m_emailEdit = entryField(referralFrame, u"txtEmail"_s, placeholders::Email,
-                             twipsRect(3600, 360, 3375, 285), u"Your e-mail address"_s);
-    m_friendNameEdit = entryField(referralFrame, u"txtFriendName"_s, placeholders::FriendName,
-                                  twipsRect(85, 720, 3375, 285), u"Friend's name"_s);
-    m_friendEmailEdit = entryField(referralFrame, u"txtFriendEmail"_s, placeholders::FriendEmail,
-                                   twipsRect(3600, 720, 3375, 285), u"Friend's e-mail address"_s);
-
-    m_submitButton = new QPushButton(u"Refer A Friend &Now"_s, referralFrame);
-    m_submitButton->setObjectName(u"cmdSubmit"_s);
-    m_submitButton->setGeometry(twipsRect(1920, 1080, 3375, 285));
-    m_submitButton->setFont(verdana(8.25, Bold));
-    connect(m_submitButton, &QPushButton::clicked, this, &ExitWindow::submit);
-
-    // Designed below the frame's visible height: it is reached with Tab and edited out of sight.
-    m_messageEdit = new BoundedTextEdit(limits::MessageLength, referralFrame);
-    m_messageEdit->setObjectName(u"txtMessage"_s);
-    m_messageEdit->setAccessibleName(u"Your message"_s);
-    m_messageEdit->setGeometry(twipsRect(4800, 3600, 1815, 495));
-    m_messageEdit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_messageEdit->setTabChangesFocus(true);
-    m_messageEdit->setFont(dialogFont());
-    setFieldText(m_messageEdit, placeholders::Message + u"\r\n"_s);
-
-    m_fields = {{{m_nameEdit, placeholders::Name, false},
-                 {m_emailEdit, placeholders::Email, true},
-                 {m_friendNameEdit, placeholders::FriendName, false},
-                 {m_friendEmailEdit, placeholders::FriendEmail, true},
-                 {m_messageEdit, placeholders::Message, false}}};
-    for (const Field &field : m_fields)
-        field.widget->installEventFilter(this);
-}
-
-void ExitWindow::buildCatalogueFrame()
-{
-    CaptionedFrame *catalogueFrame = navyFrame(this, u"Frame6"_s, u"Download Runevale Softwares"_s,
-                                               twipsRect(7320, 120, 3735, 4575));
-    placeLabel(catalogueFrame, u"Label3"_s, catalogueText(), twipsRect(120, 360, 3495, 3855),
-               {verdana(9), Qt::white, Qt::AlignLeft | Qt::AlignVCenter, true});
-
-    auto *lblGoToHome = makeLabel<LinkLabel>(catalogueFrame, u"lblGoToHome"_s,
-                                             u"Click Here To Visit Runevale Softwares"_s,
-                                             {verdana(9, Bold | Underlined), QColor(255, 255, 0)});
-    lblGoToHome->move(twips(75), twips(4250));
-    keepDesignedWidth(lblGoToHome, twips(3585));
-    connect(lblGoToHome, &LinkLabel::clicked, this,
+    connect(m_ui->Check1, &QPushButton::toggled, this, &ExitWindow::visitToggled);
+    connect(m_ui->cmdClose, &QPushButton::clicked, this, &shutdown::endProgram);
+    connect(m_ui->cmdSubmit, &QPushButton::clicked, this, &ExitWindow::submit);
+    connect(m_ui->lblGoToHome, &LinkLabel::clicked, this,
             [] { links::open(webaddresses::SoftwareSuitePage); });
+    prepareFields();
+    m_ui->cmdClose->setFocus();
 }
 
-void ExitWindow::load()
+ExitWindow::~ExitWindow() = default;
+
+void ExitWindow::prepareFields()
 {
-    randomdraw::seed(static_cast<quint64>(QDateTime::currentMSecsSinceEpoch()));
-    m_appealLabel->setText(appeals()[appealIndex(randomdraw::draw())]);
+    for (QLineEdit *field :
+         {m_ui->txtName, m_ui->txtEmail, m_ui->txtFriendName, m_ui->txtFriendEmail})
+        field->setMaxLength(limits::NameLength);
+    // Designed below the frame's visible height: it is reached with Tab and edited out of sight.
+    m_ui->txtMessage->setMaximumLength(limits::MessageLength);
+    m_fields = {{{m_ui->txtName, placeholders::Name, false},
+                 {m_ui->txtEmail, placeholders::Email, true},
+                 {m_ui->txtFriendName, placeholders::FriendName, false},
+                 {m_ui->txtFriendEmail, placeholders::FriendEmail, true},
+                 {m_ui->txtMessage, placeholders::Message, false}}};
+    for (const Field &field : m_fields) {
+        setFieldText(field.widget, field.placeholder);
+        field.widget->installEventFilter(this);
+    }
+    setFieldText(m_ui->txtMessage, placeholders::Message + u"\r\n"_s);
 }
 
 QString ExitWindow::fieldText(const QWidget *field)
@@ -275,9 +151,9 @@ ExitWindow *ExitWindow::showExitWindow()
 void ExitWindow::submit()
 {
     const ReferralValues values{
-        trimBlanks(fieldText(m_nameEdit)), trimBlanks(fieldText(m_emailEdit)),
-        trimBlanks(fieldText(m_messageEdit)), trimBlanks(fieldText(m_friendNameEdit)),
-        trimBlanks(fieldText(m_friendEmailEdit))};
+        trimBlanks(fieldText(m_ui->txtName)), trimBlanks(fieldText(m_ui->txtEmail)),
+        trimBlanks(fieldText(m_ui->txtMessage)), trimBlanks(fieldText(m_ui->txtFriendName)),
+        trimBlanks(fieldText(m_ui->txtFriendEmail))};
     switch (checkAddresses(values.senderEmail, values.friendEmail)) {
     case AddressVerdict::NotDistinct:
         messages::critical(this, u"Please Enter Distinct Email Addresses"_s);
@@ -303,7 +179,7 @@ void ExitWindow::visitToggled(bool ticked)
 {
     if (!ticked)
         return;
-    m_visitButton->setChecked(false);
+    m_ui->Check1->setChecked(false);
     links::open(webaddresses::HomePage);
 }
 

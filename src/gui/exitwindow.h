@@ -2,22 +2,21 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// The exit window, the last window of the program: it stays above other windows, appeals to the
-// user to visit the forum, advertises the maker's other programs and carries a refer-a-friend form
-// whose submission is checked by the rules of core/referral.h and opened in the browser. Closing it
-// in any way ends the program (shutdown::endProgram).
+// The exit window (exitwindow.ui), the last window of the program: it stays above other windows,
+// appeals to the user to visit the forum, advertises the maker's other programs and carries a
+// refer-a-friend form whose submission is checked by the rules of core/referral.h and opened in
+// the browser. Closing it in any way ends the program (shutdown::endProgram).
 
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
-class QLabel;
-class QLineEdit;
-class QPushButton;
+namespace Ui {
+class ExitWindow;
+}
 
 namespace planetarch {
-
-class BoundedTextEdit;
 
 class ExitWindow final : public QWidget
 {
@@ -26,6 +25,7 @@ class ExitWindow final : public QWidget
 
 public:
     explicit ExitWindow(QWidget *parent = nullptr);
+    ~ExitWindow() override;
 
     // The text of an entry field as the form reads it. The message box keeps line breaks as CR LF.
     static QString fieldText(const QWidget *field);
@@ -39,9 +39,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void buildReferralFrame();
-    void buildCatalogueFrame();
-    void load();
+    void prepareFields();
     void submit();
     void visitToggled(bool ticked);
     bool refuseBlank(QWidget *field);
@@ -52,16 +50,8 @@ private:
         QString placeholder;
         bool refusesBlank;
     };
+    std::unique_ptr<Ui::ExitWindow> m_ui;
     std::array<Field, 5> m_fields{};
-    QLabel *m_appealLabel = nullptr;
-    QLineEdit *m_nameEdit = nullptr;
-    QLineEdit *m_emailEdit = nullptr;
-    QLineEdit *m_friendNameEdit = nullptr;
-    QLineEdit *m_friendEmailEdit = nullptr;
-    BoundedTextEdit *m_messageEdit = nullptr;
-    QPushButton *m_visitButton = nullptr;
-    QPushButton *m_exitButton = nullptr;
-    QPushButton *m_submitButton = nullptr;
 };
 
 } // namespace planetarch

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "gui/messages.h"
 
-#include "gui/widgets/theme.h"
+#include "core/identity.h"
 
 #include <QMessageBox>
 
@@ -20,7 +20,7 @@ Answer showMessageBox(QWidget *parent, const Message &message)
     text.replace(u"\r\n"_s, u"\n"_s).replace(u'\r', u'\n');
     QMessageBox box(message.icon == Icon::Critical ? QMessageBox::Critical
                                                    : QMessageBox::Information,
-                    ApplicationTitle, text,
+                    identity::Title, text,
                     question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(question ? QMessageBox::Yes : QMessageBox::Ok);

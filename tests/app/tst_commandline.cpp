@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Planetarch developers
 // SPDX-License-Identifier: MIT
 #include "app/commandline.h"
+#include "core/identity.h"
 
 #include <QTest>
 
@@ -30,9 +31,9 @@ void TestCommandLine::parse_data()
     QTest::newRow("nothing") << QStringList() << Action::Run << 0 << QString();
     QTest::newRow("--help") << QStringList{u"--help"_s} << Action::Help << 0 << usage;
     QTest::newRow("-h") << QStringList{u"-h"_s} << Action::Help << 0 << usage;
-    QTest::newRow("--version") << QStringList{u"--version"_s} << Action::Version << 0
-                               << u"planetarch 1.0"_s;
-    QTest::newRow("-v") << QStringList{u"-v"_s} << Action::Version << 0 << u"planetarch 1.0"_s;
+    const QString version = u"planetarch "_s + identity::Version;
+    QTest::newRow("--version") << QStringList{u"--version"_s} << Action::Version << 0 << version;
+    QTest::newRow("-v") << QStringList{u"-v"_s} << Action::Version << 0 << version;
     QTest::newRow("help wins over version")
         << QStringList{u"-v"_s, u"-h"_s} << Action::Help << 0 << usage;
     QTest::newRow("unknown long option") << QStringList{u"--bogus"_s} << Action::Error << 2

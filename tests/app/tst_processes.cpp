@@ -5,6 +5,8 @@
 // (the program with its message box and browser turned into output lines). Every test has its own
 // home and runtime folder, so neither the user's settings nor a running copy are touched.
 
+#include "core/identity.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -18,6 +20,7 @@
 #include <vector>
 
 using namespace Qt::StringLiterals;
+using planetarch::identity::ApplicationId;
 
 namespace {
 
@@ -50,10 +53,7 @@ private slots:
 private:
     QProcess *start(const QString &program, const QStringList &arguments = {},
                     std::optional<QProcessEnvironment> environment = std::nullopt);
-    QString lockPath() const
-    {
-        return m_runtime->filePath(u"example.planetarch.Planetarch.lock"_s);
-    }
+    QString lockPath() const { return m_runtime->filePath(ApplicationId + u".lock"_s); }
     // Reads the process's output until a line starts with one of the prefixes.
     static bool waitForLine(QProcess *process, const QStringList &prefixes,
                             QString *line = nullptr);
@@ -263,7 +263,7 @@ void TestProcesses::noRuntimeFolderUsesAPrivateOne()
     environment.remove(u"XDG_RUNTIME_DIR"_s);
     environment.insert(u"TMPDIR"_s, notAFolder.fileName());
     const QString privateLock =
-        m_home->filePath(u"cache/Orvanel/Planetarch/example.planetarch.Planetarch.lock"_s);
+        m_home->filePath(u"cache/Orvanel/Planetarch/"_s + ApplicationId + u".lock"_s);
 
     QProcess *first = start(ProbePath, {}, environment);
     QVERIFY(waitForLine(first, {u"ready:"_s}));
@@ -306,7 +306,8 @@ void TestProcesses::commandLineAnswersWithoutStarting_data()
     QTest::addColumn<QByteArray>("err");
     QTest::newRow("--help") << QStringList{u"--help"_s} << 0
                             << QByteArray("Usage: planetarch [options]\n") << QByteArray();
-    QTest::newRow("-v") << QStringList{u"-v"_s} << 0 << QByteArray("planetarch 1.0\n")
+    QTest::newRow("-v") << QStringList{u"-v"_s} << 0
+                        << (u"planetarch "_s + planetarch::identity::Version + u'\n').toUtf8()
                         << QByteArray();
     QTest::newRow("unknown option") << QStringList{u"--bogus"_s} << 2 << QByteArray()
                                     << QByteArray("planetarch: Unknown option 'bogus'.\n"

@@ -6,6 +6,7 @@
 // added.
 
 #include "app/startup.h"
+#include "core/identity.h"
 #include "core/randomdraw.h"
 #include "gui/aboutdialog.h"
 #include "gui/exitwindow.h"
@@ -77,7 +78,7 @@ void TestWindowTitles::windows()
                                             : &exitWindow;
     shown->show();
     QVERIFY(QTest::qWaitForWindowExposed(shown));
-    QTRY_COMPARE(titleOnScreen(shown), u"Planetarch v1.0"_s);
+    QTRY_COMPARE(titleOnScreen(shown), identity::WindowCaption);
     randomdraw::setSource({});
 }
 
@@ -93,7 +94,7 @@ void TestWindowTitles::messageBox()
         box->close();
     });
     messages::information(nullptr, u"Application is already running"_s);
-    QCOMPARE(title, u"Planetarch"_s);
+    QCOMPARE(title, identity::Title);
 }
 
 QTEST_MAIN(TestWindowTitles)

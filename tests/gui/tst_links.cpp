@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Planetarch developers
 // SPDX-License-Identifier: MIT
+#include "core/identity.h"
 #include "core/limits.h"
 #include "core/webaddresses.h"
 #include "gui/aboutdialog.h"
@@ -143,7 +144,7 @@ void TestLinks::aboutIsModalAndBuiltAfresh()
         QVERIFY(about->isModal());
         QCOMPARE(about->parentWidget(), m_window);
         QVERIFY(about->windowModality() != Qt::NonModal);
-        QCOMPARE(about->windowTitle(), u"Planetarch v1.0"_s);
+        QCOMPARE(about->windowTitle(), identity::WindowCaption);
         QStringList texts;
         const QList<QLabel *> labels = about->findChildren<QLabel *>();
         for (const QLabel *label : labels)

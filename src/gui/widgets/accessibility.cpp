@@ -61,33 +61,6 @@ public:
             return frame->caption();
         return QAccessibleWidget::text(t);
     }
-
-    QAccessible::State state() const override
-    {
-        QAccessible::State s = QAccessibleWidget::state();
-        if (isCovered())
-            s.invisible = true;
-        return s;
-    }
-
-private:
-    // The panels of the main window share one rectangle and are switched by raising one: the one
-    // underneath is not showing, though Qt still counts it visible.
-    bool isCovered() const
-    {
-        const QWidget *frame = widget();
-        const QWidget *parent = frame->parentWidget();
-        if (!parent)
-            return false;
-        const QObjectList &siblings = parent->children();
-        for (qsizetype i = siblings.indexOf(frame) + 1; i < siblings.size(); ++i) {
-            const auto *above = qobject_cast<const QWidget *>(siblings.at(i));
-            if (above && above->isVisible() && !above->isWindow() &&
-                above->geometry().contains(frame->geometry()))
-                return true;
-        }
-        return false;
-    }
 };
 
 class DropDownListAccessible final : public QAccessibleWidget

@@ -5,8 +5,8 @@
 namespace planetarch {
 
 // Tells assistive technology what the program's own widgets are: a LinkLabel is a link with a
-// press action that opens its page, a CaptionedFrame is a grouping named by its caption (and not
-// showing while another frame covers it), a DropDownList is a combo box named for what it is for.
+// press action that opens its page, a CaptionedFrame is a grouping named by its caption, a
+// DropDownList is a combo box named for what it is for.
 // Called by those widgets; installing twice is harmless.
 void installAccessibility();
 

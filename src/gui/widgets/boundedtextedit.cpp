@@ -11,8 +11,7 @@
 
 namespace planetarch {
 
-BoundedTextEdit::BoundedTextEdit(int maximumLength, QWidget *parent)
-    : QPlainTextEdit(parent), m_maximumLength(maximumLength)
+BoundedTextEdit::BoundedTextEdit(QWidget *parent) : QPlainTextEdit(parent)
 {
 }
 

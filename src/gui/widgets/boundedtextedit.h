@@ -14,9 +14,10 @@ class BoundedTextEdit final : public QPlainTextEdit
     Q_OBJECT
 
 public:
-    explicit BoundedTextEdit(int maximumLength, QWidget *parent = nullptr);
+    explicit BoundedTextEdit(QWidget *parent = nullptr);
 
     int maximumLength() const { return m_maximumLength; }
+    void setMaximumLength(int maximumLength) { m_maximumLength = maximumLength; }
     int length() const;
 
 protected:
@@ -29,7 +30,7 @@ private:
     int room() const;
     QString fitted(const QString &text) const;
 
-    int m_maximumLength;
+    int m_maximumLength = 32767;
 };
 
 } // namespace planetarch

@@ -3,6 +3,7 @@
 #include "gui/widgets/captionedframe.h"
 
 #include "gui/widgets/accessibility.h"
+#include "gui/widgets/theme.h"
 
 #include <QPainter>
 
@@ -14,19 +15,23 @@ CaptionedFrame::CaptionedFrame(QWidget *parent) : QWidget(parent)
     installAccessibility();
 }
 
-void CaptionedFrame::setCaption(const QString &caption, const QColor &colour, const QFont &font)
+void CaptionedFrame::setCaption(const QString &caption)
 {
     m_caption = caption;
-    m_captionColour = colour;
-    m_captionFont = font;
     update();
 }
 
-void CaptionedFrame::setBackground(const QColor &colour)
+void CaptionedFrame::setCaptionColour(const QColor &colour)
 {
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, colour);
-    setPalette(palette);
+    m_captionColour = colour;
+    update();
+}
+
+void CaptionedFrame::setCaptionTypeface(const QString &spec)
+{
+    m_captionTypeface = spec;
+    m_captionFont = theme::typeface(spec);
+    update();
 }
 
 void CaptionedFrame::paintEvent(QPaintEvent *)

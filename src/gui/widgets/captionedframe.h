@@ -2,29 +2,37 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QColor>
 #include <QWidget>
 
 namespace planetarch {
 
-// An opaque frame with an etched border and an optional caption set into its top edge. Being opaque
-// matters: two frames on the same rectangle hide each other, and raising one shows it.
+// An opaque frame with an etched border and an optional caption set into its top edge, in a
+// typeface of its own (theme::typeface), so the controls inside keep the window's font.
 class CaptionedFrame : public QWidget
 {
     Q_OBJECT
+    Q_PROPERTY(QString caption READ caption WRITE setCaption)
+    Q_PROPERTY(QColor captionColour READ captionColour WRITE setCaptionColour)
+    Q_PROPERTY(QString captionTypeface READ captionTypeface WRITE setCaptionTypeface)
 
 public:
     explicit CaptionedFrame(QWidget *parent = nullptr);
 
-    void setCaption(const QString &caption, const QColor &colour, const QFont &font);
     QString caption() const { return m_caption; }
-    void setBackground(const QColor &colour);
+    void setCaption(const QString &caption);
+    QColor captionColour() const { return m_captionColour; }
+    void setCaptionColour(const QColor &colour);
+    QString captionTypeface() const { return m_captionTypeface; }
+    void setCaptionTypeface(const QString &spec);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     QString m_caption;
-    QColor m_captionColour;
+    QColor m_captionColour = Qt::white;
+    QString m_captionTypeface;
     QFont m_captionFont;
 };
 

@@ -7,23 +7,19 @@
 
 namespace planetarch {
 
-ColouredButton::ColouredButton(const QString &text, QColor face, QWidget *parent)
-    : QPushButton(text, parent), m_face(face)
+ColouredButton::ColouredButton(QWidget *parent) : QPushButton(parent)
 {
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Button, face);
-    palette.setColor(QPalette::ButtonText, Qt::black);
-    setPalette(palette);
 }
 
 void ColouredButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     const QRect face = rect();
-    painter.fillRect(face, m_face);
+    const QColor faceColour = palette().color(QPalette::Button);
+    painter.fillRect(face, faceColour);
 
     // The edge: light above and left, dark below and right; the other way round while down.
-    const QColor edge = hasFocus() ? m_face.lighter(130) : m_face;
+    const QColor edge = hasFocus() ? faceColour.lighter(130) : faceColour;
     const bool sunk = isDown() || isChecked();
     const QColor light = edge.lighter(150);
     const QColor dark = edge.darker(200);

@@ -15,11 +15,11 @@ QCursor linkCursor()
 {
     // The fingertip of the drawn hand is its hot spot.
     static const QPixmap hand =
-        loadPicture(QStringLiteral(":/hand.png"), qApp ? qApp->devicePixelRatio() : 1.0);
+        theme::loadPicture(QStringLiteral(":/hand.png"), qApp ? qApp->devicePixelRatio() : 1.0);
     return hand.isNull() ? QCursor(Qt::PointingHandCursor) : QCursor(hand, 12, 1);
 }
 
-LinkLabel::LinkLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
+LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent)
 {
     setTextFormat(Qt::PlainText);
     setCursor(linkCursor());
@@ -40,6 +40,13 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
     event->accept();
     if (click)
         emit clicked();
+}
+
+void LinkLabel::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // QWidget would take it for another press, and its release for a second click.
+    m_pressed = false;
+    event->accept();
 }
 
 } // namespace planetarch

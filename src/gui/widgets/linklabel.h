@@ -7,13 +7,14 @@
 namespace planetarch {
 
 // A label that acts as a web link: the pointer turns into a pointing hand over it, and a click of
-// the left button (pressed and released on the label) emits clicked(). Its text is plain text.
+// the left button (pressed and released on the label) emits clicked(). A double-click is one
+// click: its second press opens nothing. Its text is plain text.
 class LinkLabel : public QLabel
 {
     Q_OBJECT
 
 public:
-    explicit LinkLabel(const QString &text, QWidget *parent = nullptr);
+    explicit LinkLabel(QWidget *parent = nullptr);
 
 signals:
     void clicked();
@@ -21,6 +22,7 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
     bool m_pressed = false;

@@ -2,89 +2,75 @@
 // SPDX-License-Identifier: MIT
 #include "gui/widgets/theme.h"
 
+#include "core/identity.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
-#include <QPalette>
-#include <QPushButton>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScreen>
 
 #include <algorithm>
 #include <cmath>
 
-namespace planetarch {
+namespace planetarch::theme {
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
 void installSubstitutions()
 {
     static const bool installed = [] {
-        const QString nearest = QStringLiteral("DejaVu Sans");
-        QFont::insertSubstitution(QStringLiteral("Verdana"), nearest);
-        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), nearest);
+        const QString nearest = u"DejaVu Sans"_s;
+        QFont::insertSubstitution(u"Verdana"_s, nearest);
+        QFont::insertSubstitution(u"MS Sans Serif"_s, nearest);
         return true;
     }();
     Q_UNUSED(installed);
 }
 
-QFont makeFont(const QString &family, qreal points, int style)
+// Fields, lists and buttons draw their text and face in their own palette roles.
+bool hasOwnFace(const QWidget *widget)
 {
-    installSubstitutions();
-    QFont font(family);
-    font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
-    font.setBold(style & Bold);
-    font.setUnderline(style & Underlined);
-    return font;
+    return qobject_cast<const QLineEdit *>(widget) || qobject_cast<const QComboBox *>(widget) ||
+           qobject_cast<const QAbstractButton *>(widget) ||
+           qobject_cast<const QPlainTextEdit *>(widget);
 }
 
-} // namespace
-
-QFont verdana(qreal points, int style)
+void applyColours(QWidget *widget)
 {
-    return makeFont(QStringLiteral("Verdana"), points, style);
-}
-
-QFont dialogFont(qreal points, int style)
-{
-    return makeFont(QStringLiteral("MS Sans Serif"), points, style);
-}
-
-QIcon programIcon()
-{
-    // Once the application has its icon every window shares it, and with it the pictures already
-    // decoded for the window system.
-    if (const QIcon shared = QGuiApplication::windowIcon(); !shared.isNull())
-        return shared;
-    QIcon icon;
-    for (int size : {16, 32, 48, 64})
-        icon.addFile(QStringLiteral(":/icons/planetarch-%1.png").arg(size), QSize(size, size));
-    return icon;
-}
-
-QPixmap loadPicture(const QString &resource, qreal devicePixelRatio)
-{
-    if (devicePixelRatio > 1.0) {
-        QString sharp = resource;
-        sharp.insert(sharp.lastIndexOf(u'.'), QStringLiteral("@2x"));
-        QPixmap pixmap(sharp);
-        if (!pixmap.isNull()) {
-            pixmap.setDevicePixelRatio(2.0);
-            return pixmap;
+    const QVariant foreground = widget->property("foreground");
+    const QVariant background = widget->property("background");
+    if (!foreground.isValid() && !background.isValid())
+        return;
+    QPalette palette = widget->palette();
+    const bool face = hasOwnFace(widget);
+    if (foreground.isValid()) {
+        const auto colour = foreground.value<QColor>();
+        palette.setColor(QPalette::WindowText, colour);
+        if (face) {
+            palette.setColor(QPalette::Text, colour);
+            palette.setColor(QPalette::ButtonText, colour);
         }
     }
-    return QPixmap(resource);
+    if (background.isValid()) {
+        const auto colour = background.value<QColor>();
+        palette.setColor(QPalette::Window, colour);
+        if (face) {
+            palette.setColor(QPalette::Base, colour);
+            palette.setColor(QPalette::Button, colour);
+        }
+    }
+    widget->setPalette(palette);
 }
 
-void pressOnEnter(std::initializer_list<QPushButton *> buttons)
-{
-    for (QPushButton *button : buttons)
-        button->setAutoDefault(true);
-}
-
-void growToFitText(QLabel *label)
-{
-    label->resize(label->width(), std::max(label->height(), label->heightForWidth(label->width())));
-}
-
+// A label designed to a width that Verdana meets: where the substitute face runs wider, its
+// letters are narrowed (same pixel size and weight) until the text fits again.
 void keepDesignedWidth(QLabel *label, int designedWidth)
 {
     label->adjustSize();
@@ -96,12 +82,105 @@ void keepDesignedWidth(QLabel *label, int designedWidth)
     }
 }
 
-void setColours(QWidget *widget, QColor background, QColor text)
+void fitLabel(QLabel *label)
 {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, background);
-    palette.setColor(QPalette::WindowText, text);
-    widget->setPalette(palette);
+    if (label->property("keepWidth").toBool())
+        keepDesignedWidth(label, label->width());
+    else if (label->property("autoSize").toBool())
+        label->adjustSize();
+    else if (label->property("growToFit").toBool())
+        label->resize(label->width(),
+                      std::max(label->height(), label->heightForWidth(label->width())));
 }
 
-} // namespace planetarch
+} // namespace
+
+QFont typeface(const QString &spec)
+{
+    installSubstitutions();
+    const QStringList words = spec.split(u' ', Qt::SkipEmptyParts);
+    QStringList family;
+    qreal points = 8.25;
+    bool bold = false;
+    bool underline = false;
+    bool sized = false;
+    for (const QString &word : words) {
+        bool number = false;
+        const qreal value = word.toDouble(&number);
+        if (number && !sized) {
+            points = value;
+            sized = true;
+        } else if (!sized) {
+            family << word;
+        } else {
+            bold = bold || word == u"bold";
+            underline = underline || word == u"underline";
+        }
+    }
+    QFont font(family.join(u' '));
+    font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
+    font.setBold(bold);
+    font.setUnderline(underline);
+    return font;
+}
+
+void applyDesign(QWidget *window)
+{
+    QList<QWidget *> widgets{window};
+    widgets += window->findChildren<QWidget *>();
+    for (QWidget *widget : std::as_const(widgets)) {
+        if (const QString spec = widget->property("typeface").toString(); !spec.isEmpty())
+            widget->setFont(typeface(spec));
+        applyColours(widget);
+    }
+    // Sizes follow the fonts, so they come once every font is in place.
+    for (QWidget *widget : std::as_const(widgets)) {
+        if (auto *label = qobject_cast<QLabel *>(widget))
+            fitLabel(label);
+    }
+
+    window->setWindowTitle(identity::WindowCaption);
+    window->setWindowIcon(programIcon());
+    // Fixed size: the layout is designed to the pixel, so the window neither grows nor maximises.
+    if (QLayout *layout = window->layout()) {
+        layout->setSizeConstraint(QLayout::SetFixedSize);
+        window->adjustSize();
+    } else {
+        window->setFixedSize(window->size());
+    }
+    centreOnScreen(window);
+}
+
+void centreOnScreen(QWidget *window)
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        window->move(screen->availableGeometry().center() - window->rect().center());
+}
+
+QIcon programIcon()
+{
+    // Once the application has its icon every window shares it, and with it the pictures already
+    // decoded for the window system.
+    if (const QIcon shared = QGuiApplication::windowIcon(); !shared.isNull())
+        return shared;
+    QIcon icon;
+    for (int size : {16, 32, 48, 64})
+        icon.addFile(u":/icons/planetarch-%1.png"_s.arg(size), QSize(size, size));
+    return icon;
+}
+
+QPixmap loadPicture(const QString &resource, qreal devicePixelRatio)
+{
+    if (devicePixelRatio > 1.0) {
+        QString sharp = resource;
+        sharp.insert(sharp.lastIndexOf(u'.'), u"@2x"_s);
+        QPixmap pixmap(sharp);
+        if (!pixmap.isNull()) {
+            pixmap.setDevicePixelRatio(2.0);
+            return pixmap;
+        }
+    }
+    return QPixmap(resource);
+}
+
+} // namespace planetarch::theme
