@@ -42,6 +42,9 @@ private slots:
     void aboutLinksLeaveItOpen();
     void aboutTabOrder();
     void aboutTextsFit();
+    void aboutDescriptionHangsFromItsTop();
+    void doubleClickOpensOnce_data();
+    void doubleClickOpensOnce();
     void addressTooLongForTheBrowser_data();
     void addressTooLongForTheBrowser();
     void reportsNeverShowTheAddress();
@@ -223,6 +226,51 @@ void TestLinks::aboutTextsFit()
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
     QCOMPARE(textsThatDoNotFit(&about), QStringList());
+}
+
+void TestLinks::aboutDescriptionHangsFromItsTop()
+{
+    AboutDialog about(m_window);
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    const int top = firstInkRow(about.findChild<QLabel *>(u"Label1"_s));
+    QVERIFY2(top >= 0 && top <= 3, qPrintable(QString::number(top)));
+}
+
+void TestLinks::doubleClickOpensOnce_data()
+{
+    QTest::addColumn<bool>("inAbout");
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<QString>("address");
+    QTest::newRow("forum line") << false << u"Label14"_s << webaddresses::HomePage;
+    QTest::newRow("co-branding banner") << false << u"lblCobrand"_s << webaddresses::CoBrandPage;
+    QTest::newRow("About: home page") << true << u"lblHomePage"_s << webaddresses::HomePage;
+    QTest::newRow("About: more details") << true << u"lblCoBrand"_s << webaddresses::FullBrandPage;
+}
+
+// Two clicks within the double-click interval, through the window system as a mouse makes them.
+void TestLinks::doubleClickOpensOnce()
+{
+    QFETCH(bool, inAbout);
+    QFETCH(QString, link);
+    QFETCH(QString, address);
+    AboutDialog about(m_window);
+    QWidget *window = m_window;
+    if (inAbout) {
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        window = &about;
+    }
+    auto *label = window->findChild<LinkLabel *>(link);
+    QVERIFY(label);
+    UrlRecorder urls;
+    QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {},
+                       label->mapTo(window, label->rect().center()));
+    QCOMPARE(urls.addresses(), QStringList{address});
+    // The next click, after the interval, opens the page again.
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
+                      label->mapTo(window, label->rect().center()));
+    QCOMPARE(urls.addresses(), (QStringList{address, address}));
 }
 
 void TestLinks::addressTooLongForTheBrowser_data()

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QImage>
 #include <QLabel>
 #include <QStringList>
 
@@ -34,6 +35,25 @@ inline QStringList textsThatDoNotFit(const QWidget *window)
             misfits << button->objectName();
     }
     return misfits;
+}
+
+} // namespace planetarch::testing
+
+namespace planetarch::testing {
+
+// The first row of a label's pixels that holds any of its text (anything but its background), or
+// -1: a label that hangs from its top starts within a few pixels of its box.
+inline int firstInkRow(QLabel *label)
+{
+    const QImage image = label->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRgb background = label->palette().color(QPalette::Window).rgb();
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) != background)
+                return y;
+        }
+    }
+    return -1;
 }
 
 } // namespace planetarch::testing

@@ -1,0 +1,91 @@
+// SPDX-FileCopyrightText: 2026 The Planetarch developers
+// SPDX-License-Identifier: MIT
+
+// The theme step after the forms: the typefaces the forms name, and that every widget naming one
+// got it at its pixel size (pt * 96 / 72), whatever the desktop's font settings.
+
+#include "core/randomdraw.h"
+#include "gui/aboutdialog.h"
+#include "gui/exitwindow.h"
+#include "gui/mainwindow.h"
+#include "gui/widgets/captionedframe.h"
+#include "gui/widgets/theme.h"
+
+#include <QTest>
+
+using namespace planetarch;
+using namespace Qt::StringLiterals;
+
+class TestTheme : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void typeface_data();
+    void typeface();
+    void everyNamedTypefaceIsApplied();
+};
+
+void TestTheme::typeface_data()
+{
+    QTest::addColumn<QString>("spec");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<int>("pixels");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<bool>("underline");
+    QTest::newRow("regular") << u"Verdana 8.25"_s << u"Verdana"_s << 11 << false << false;
+    QTest::newRow("bold underlined")
+        << u"Verdana 8.25 bold underline"_s << u"Verdana"_s << 11 << true << true;
+    QTest::newRow("half points round")
+        << u"Verdana 9.75 bold"_s << u"Verdana"_s << 13 << true << false;
+    QTest::newRow("quarter points") << u"Verdana 14.25"_s << u"Verdana"_s << 19 << false << false;
+    QTest::newRow("a family of three words")
+        << u"MS Sans Serif 18"_s << u"MS Sans Serif"_s << 24 << false << false;
+}
+
+void TestTheme::typeface()
+{
+    QFETCH(QString, spec);
+    QFETCH(QString, family);
+    QFETCH(int, pixels);
+    QFETCH(bool, bold);
+    QFETCH(bool, underline);
+    const QFont font = theme::typeface(spec);
+    QCOMPARE(font.family(), family);
+    QCOMPARE(font.pixelSize(), pixels);
+    QCOMPARE(font.bold(), bold);
+    QCOMPARE(font.underline(), underline);
+}
+
+void TestTheme::everyNamedTypefaceIsApplied()
+{
+    randomdraw::setSource([] { return 0.0f; });
+    MainWindow main;
+    AboutDialog about;
+    ExitWindow exitWindow;
+    randomdraw::setSource({});
+    int named = 0;
+    for (QWidget *window : std::initializer_list<QWidget *>{&main, &about, &exitWindow}) {
+        QList<QWidget *> widgets = window->findChildren<QWidget *>();
+        widgets << window;
+        for (const QWidget *widget : std::as_const(widgets)) {
+            const QString spec = widget->property("typeface").toString();
+            if (spec.isEmpty())
+                continue;
+            ++named;
+            const QFont expected = theme::typeface(spec);
+            QVERIFY2(widget->font().pixelSize() == expected.pixelSize() &&
+                         widget->font().family() == expected.family() &&
+                         widget->font().bold() == expected.bold(),
+                     qPrintable(widget->objectName()));
+        }
+    }
+    QVERIFY(named > 20);
+    // Captions are drawn in their own typeface: the controls inside keep the window's font.
+    const auto *frame = main.findChild<CaptionedFrame *>(u"fraName"_s);
+    QCOMPARE(frame->captionTypeface(), u"Verdana 8.25 bold"_s);
+    QVERIFY(!main.findChild<QWidget *>(u"txtName"_s)->font().bold());
+}
+
+QTEST_MAIN(TestTheme)
+#include "tst_theme.moc"
