@@ -11,6 +11,7 @@
 #include "gui/exitwindow.h"
 #include "gui/links.h"
 #include "gui/messages.h"
+#include "gui/resultpanel.h"
 #include "gui/shutdown.h"
 #include "gui/widgets/theme.h"
 
@@ -31,15 +32,10 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), m_ui(new Ui::Main
     m_ui->setupUi(this);
     m_ui->Label14->setText(m_ui->Label14->text().arg(QUrl(webaddresses::HomePage).host()));
     m_ui->Picture1->setPixmap(theme::loadPicture(u":/star.png"_s, devicePixelRatio()));
-    m_resultLabels = {m_ui->lblResult0, m_ui->lblResult1, m_ui->lblResult2, m_ui->lblResult3,
-                      m_ui->lblResult4, m_ui->lblResult5, m_ui->lblResult6, m_ui->lblResult7};
     theme::applyDesign(this);
 
     m_ui->txtName->setMaxLength(limits::NameLength);
     m_ui->txtName->installEventFilter(this);
-    // Alt+D belongs to the Donate command: menus take their access keys before controls do, and
-    // two owners of one key would make it do nothing.
-    m_ui->cmdBack->setShortcut(QKeySequence());
     connectCommands();
 
     // What the window does when it loads.
@@ -52,7 +48,6 @@ MainWindow::~MainWindow() = default;
 void MainWindow::connectCommands()
 {
     connect(m_ui->cmdProceed, &QPushButton::clicked, this, &MainWindow::proceed);
-    connect(m_ui->cmdBack, &QPushButton::clicked, this, &MainWindow::back);
     connect(m_ui->mnuExit, &QAction::triggered, this, &QWidget::close);
     connect(m_ui->mnuAbout, &QAction::triggered, this, &MainWindow::showAbout);
     const auto opens = [this](auto *sender, auto signal, const QString &address) {
@@ -77,14 +72,16 @@ void MainWindow::showAbout()
     about->open();
 }
 
-const QPixmap &MainWindow::planetPicture(int planetIndex)
+// Built for the first reading rather than with the window: nobody sees it before, and start-up is
+// shorter without it.
+ResultPanel *MainWindow::resultPanel()
 {
-    // Decoded the first time a reading shows the planet, then kept.
-    QPixmap &picture = m_planetPictures[static_cast<std::size_t>(planetIndex)];
-    if (picture.isNull())
-        picture = theme::loadPicture(u":/planets/"_s + planetPictureName(planetIndex),
-                                     devicePixelRatio());
-    return picture;
+    if (!m_resultPanel) {
+        m_resultPanel = new ResultPanel;
+        m_ui->panels->addWidget(m_resultPanel);
+        connect(m_resultPanel->againButton(), &QPushButton::clicked, this, &MainWindow::back);
+    }
+    return m_resultPanel;
 }
 
 void MainWindow::prepareEntry()
@@ -156,28 +153,10 @@ void MainWindow::proceed()
     if (!validateEntry())
         return;
     const int day = m_ui->cboDate->currentIndex() + 1;
+    ResultPanel *panel = resultPanel();
     for (const RulerMatch &match : m_engine.resolveReading(day, m_ui->cboMonth->currentIndex()))
-        showMatch(match);
+        panel->showMatch(match);
     showResultPanel();
-}
-
-void MainWindow::showMatch(const RulerMatch &match)
-{
-    const PlanetArchetype &row = ArchetypeTable::row(match.planetIndex);
-    const QString values[] = {
-        match.ruler.toUpper(), row.archetype.toUpper(), row.alsoKnownAs, row.keywords,
-        row.characteristics,   row.ruledSigns,          row.tarotCard,   row.detriment};
-    for (std::size_t index = 0; index < m_resultLabels.size(); ++index) {
-        m_resultLabels[index]->setText(values[index]);
-        if (!m_resultLabels[index]->wordWrap())
-            m_resultLabels[index]->adjustSize();
-    }
-    const QPixmap &picture = planetPicture(match.planetIndex);
-    QLabel *box = m_ui->picPlanet;
-    box->setPixmap(picture);
-    box->setAccessibleName(row.planetName);
-    const int border = box->frameWidth() * 2;
-    box->resize(picture.deviceIndependentSize().toSize() + QSize(border, border));
 }
 
 void MainWindow::back()
@@ -194,15 +173,15 @@ void MainWindow::showEntryPanel()
 void MainWindow::showResultPanel()
 {
     const bool focusWasOnEntry = m_ui->fraMain->isAncestorOf(focusWidget());
-    m_ui->panels->setCurrentWidget(m_ui->fraResult);
+    m_ui->panels->setCurrentWidget(resultPanel());
     // Keep the keyboard on something the user can see.
     if (focusWasOnEntry || !focusWidget())
-        m_ui->cmdBack->setFocus();
+        m_resultPanel->againButton()->setFocus();
 }
 
 bool MainWindow::resultPanelInFront() const
 {
-    return m_ui->panels->currentWidget() == m_ui->fraResult;
+    return m_resultPanel && m_ui->panels->currentWidget() == m_resultPanel;
 }
 
 void MainWindow::raiseFullBrandBanner()

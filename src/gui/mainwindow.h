@@ -13,21 +13,19 @@
 
 #include "core/readingengine.h"
 
-#include <QMainWindow>
-#include <QPixmap>
-
-#include <array>
 #include <memory>
+#include <QMainWindow>
 
 class QInputMethodEvent;
 class QKeyEvent;
-class QLabel;
 
 namespace Ui {
 class MainWindow;
 }
 
 namespace planetarch {
+
+class ResultPanel;
 
 class MainWindow final : public QMainWindow
 {
@@ -55,7 +53,7 @@ protected:
 
 private:
     void connectCommands();
-    const QPixmap &planetPicture(int planetIndex);
+    ResultPanel *resultPanel();
 
     void prepareEntry();
     void resetEntry();
@@ -64,14 +62,12 @@ private:
     void refuseNameText();
     void proceed();
     void back();
-    void showMatch(const RulerMatch &match);
     void showAbout();
 
     std::unique_ptr<Ui::MainWindow> m_ui;
     ReadingEngine m_engine;
-    std::array<QLabel *, 8> m_resultLabels{};
-    std::array<QPixmap, PlanetCount> m_planetPictures; // by planet index, decoded when first shown
-    bool m_proceeding = false; // a press of the archetype button is being handled
+    ResultPanel *m_resultPanel = nullptr; // built for the first reading
+    bool m_proceeding = false;            // a press of the archetype button is being handled
 };
 
 } // namespace planetarch

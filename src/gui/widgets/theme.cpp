@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QHash>
 #include <QIcon>
 #include <QLabel>
 #include <QLayout>
@@ -97,6 +98,10 @@ void fitLabel(QLabel *label)
 
 QFont typeface(const QString &spec)
 {
+    // A handful of specs name every font of the program; each is worked out once.
+    static QHash<QString, QFont> known;
+    if (const auto found = known.constFind(spec); found != known.cend())
+        return *found;
     installSubstitutions();
     const QStringList words = spec.split(u' ', Qt::SkipEmptyParts);
     QStringList family;
@@ -121,13 +126,14 @@ QFont typeface(const QString &spec)
     font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
     font.setBold(bold);
     font.setUnderline(underline);
+    known.insert(spec, font);
     return font;
 }
 
-void applyDesign(QWidget *window)
+void applyLooks(QWidget *top)
 {
-    QList<QWidget *> widgets{window};
-    widgets += window->findChildren<QWidget *>();
+    QList<QWidget *> widgets{top};
+    widgets += top->findChildren<QWidget *>();
     for (QWidget *widget : std::as_const(widgets)) {
         if (const QString spec = widget->property("typeface").toString(); !spec.isEmpty())
             widget->setFont(typeface(spec));
@@ -138,7 +144,11 @@ void applyDesign(QWidget *window)
         if (auto *label = qobject_cast<QLabel *>(widget))
             fitLabel(label);
     }
+}
 
+void applyDesign(QWidget *window)
+{
+    applyLooks(window);
     window->setWindowTitle(identity::WindowCaption);
     window->setWindowIcon(programIcon());
     // Fixed size: the layout is designed to the pixel, so the window neither grows nor maximises.

@@ -26,10 +26,12 @@ namespace planetarch::theme {
 // layout whatever the desktop's font DPI.
 QFont typeface(const QString &spec);
 
-// The one step after setupUi(): fonts and colours of every widget of the window, then the
+// The one step after setupUi(): the looks of every widget of the window (applyLooks), then the
 // window's own prologue: its title (the program's caption), icon, fixed size and place in the
 // middle of the screen.
 void applyDesign(QWidget *window);
+// Fonts, colours and sizes of a widget and everything in it, from the properties its form names.
+void applyLooks(QWidget *widget);
 
 void centreOnScreen(QWidget *window);
 

@@ -1,0 +1,82 @@
+// SPDX-FileCopyrightText: 2026 The Planetarch developers
+// SPDX-License-Identifier: MIT
+#include "gui/resultpanel.h"
+
+#include "ui_resultpanel.h"
+
+#include "gui/widgets/theme.h"
+
+namespace planetarch {
+
+using namespace Qt::StringLiterals;
+
+ResultPanel::ResultPanel(QWidget *parent) : CaptionedFrame(parent), m_ui(new Ui::ResultPanel)
+{
+    m_ui->setupUi(this);
+    m_captions = {m_ui->lblLabel3, m_ui->lblLabel5, m_ui->lblLabel4, m_ui->lblLabel6,
+                  m_ui->lblLabel7, m_ui->lblLabel8, m_ui->lblLabel9, m_ui->lblLabel10};
+    m_values = {m_ui->lblResult0, m_ui->lblResult1, m_ui->lblResult2, m_ui->lblResult3,
+                m_ui->lblResult4, m_ui->lblResult5, m_ui->lblResult6, m_ui->lblResult7};
+    theme::applyLooks(this);
+    // Alt+D belongs to the Donate command: menus take their access keys before controls do, and
+    // two owners of one key would make it do nothing.
+    m_ui->cmdBack->setShortcut(QKeySequence());
+}
+
+ResultPanel::~ResultPanel() = default;
+
+QPushButton *ResultPanel::againButton() const
+{
+    return m_ui->cmdBack;
+}
+
+QString ResultPanel::planetNameOf(int planetIndex)
+{
+    return ArchetypeTable::row(planetIndex).planetName;
+}
+
+const QPixmap &ResultPanel::cachedPicture(int planetIndex)
+{
+    QPixmap &picture = m_pictures[static_cast<std::size_t>(planetIndex)];
+    if (picture.isNull())
+        picture = theme::loadPicture(u":/planets/"_s + planetPictureName(planetIndex),
+                                     devicePixelRatio());
+    return picture;
+}
+
+QPixmap ResultPanel::planetPicture(qreal ratio) const
+{
+    if (m_planet < 0)
+        return {};
+    return theme::loadPicture(u":/planets/"_s + planetPictureName(m_planet), ratio);
+}
+
+void ResultPanel::showMatch(const RulerMatch &match)
+{
+    const PlanetArchetype &row = ArchetypeTable::row(match.planetIndex);
+    const QString values[] = {
+        match.ruler.toUpper(), row.archetype.toUpper(), row.alsoKnownAs, row.keywords,
+        row.characteristics,   row.ruledSigns,          row.tarotCard,   row.detriment};
+    for (std::size_t index = 0; index < m_values.size(); ++index) {
+        m_values[index]->setText(values[index]);
+        if (!m_values[index]->wordWrap())
+            m_values[index]->adjustSize();
+    }
+    m_planet = match.planetIndex;
+    const QPixmap &picture = cachedPicture(match.planetIndex);
+    QLabel *box = m_ui->picPlanet;
+    box->setPixmap(picture);
+    box->setAccessibleName(row.planetName);
+    const int border = box->frameWidth() * 2;
+    box->resize(picture.deviceIndependentSize().toSize() + QSize(border, border));
+}
+
+QList<ResultPanel::Row> ResultPanel::rows() const
+{
+    QList<Row> shown;
+    for (std::size_t index = 0; index < m_values.size(); ++index)
+        shown.append({m_captions[index]->text(), m_values[index]->text()});
+    return shown;
+}
+
+} // namespace planetarch
