@@ -6,7 +6,7 @@ TEST_PRESET := dev
 BUILD    := build
 PACKAGES := cmake ninja-build g++ make qt6-base-dev qt6-base-dev-tools libgl-dev \
             fonts-dejavu-core fonts-dejavu-extra desktop-file-utils appstream dpkg-dev \
-            xvfb xauth x11-utils lintian libxcb-damage0-dev pkgconf
+            xvfb xauth x11-utils lintian libxcb-damage0-dev pkgconf poppler-utils
 
 # The fuzz targets are built with clang and its libFuzzer runtime.
 FUZZ_PACKAGES := clang libclang-rt-14-dev

@@ -14,6 +14,10 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QTextStream>
 
@@ -28,6 +32,26 @@ bool save(QWidget *window, const QDir &folder, const QString &name, QTextStream 
     QApplication::processEvents();
     const QString path = folder.filePath(name);
     const bool ok = window->grab().save(path);
+    log << (ok ? "wrote " : "FAILED ") << path << '\n';
+    return ok;
+}
+
+// The window with one of its menus dropped down, as a person sees it: the menu is a window of its
+// own, so the two pictures are put together.
+bool saveWithMenu(QMainWindow *window, const QString &menuName, const QDir &folder,
+                  const QString &name, QTextStream &log)
+{
+    auto *menu = window->findChild<QMenu *>(menuName);
+    const QRect item = window->menuBar()->actionGeometry(menu->menuAction());
+    menu->popup(window->menuBar()->mapToGlobal(item.bottomLeft()));
+    QApplication::processEvents();
+    QPixmap shot = window->grab();
+    QPainter painter(&shot);
+    painter.drawPixmap(window->mapFromGlobal(menu->pos()), menu->grab());
+    painter.end();
+    menu->hide();
+    const QString path = folder.filePath(name);
+    const bool ok = shot.save(path);
     log << (ok ? "wrote " : "FAILED ") << path << '\n';
     return ok;
 }
@@ -60,6 +84,7 @@ int main(int argc, char *argv[])
     ok &= save(&main, folder, scaled ? u"main-result@2x.png"_s : u"main-result.png"_s, log);
     if (scaled)
         return ok ? 0 : 1;
+    ok &= saveWithMenu(&main, u"mnuFile"_s, folder, u"menu-file.png"_s, log);
 
     AboutDialog about;
     ok &= save(&about, folder, u"about.png"_s, log);

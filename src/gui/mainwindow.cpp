@@ -11,6 +11,7 @@
 #include "gui/exitwindow.h"
 #include "gui/links.h"
 #include "gui/messages.h"
+#include "gui/readingexport.h"
 #include "gui/resultpanel.h"
 #include "gui/shutdown.h"
 #include "gui/widgets/theme.h"
@@ -49,6 +50,13 @@ void MainWindow::connectCommands()
 {
     connect(m_ui->cmdProceed, &QPushButton::clicked, this, &MainWindow::proceed);
     connect(m_ui->mnuExit, &QAction::triggered, this, &QWidget::close);
+    // The reading's own commands act on the result panel, and only while it is in front.
+    connect(m_ui->mnuCopy, &QAction::triggered, this,
+            [this] { readingexport::copy(*resultPanel()); });
+    connect(m_ui->mnuSave, &QAction::triggered, this,
+            [this] { readingexport::saveAsPicture(*resultPanel(), this); });
+    connect(m_ui->mnuPrint, &QAction::triggered, this,
+            [this] { readingexport::print(*resultPanel(), this); });
     connect(m_ui->mnuAbout, &QAction::triggered, this, &MainWindow::showAbout);
     const auto opens = [this](auto *sender, auto signal, const QString &address) {
         connect(sender, signal, this, [address] { links::open(address); });
@@ -80,6 +88,8 @@ ResultPanel *MainWindow::resultPanel()
         m_resultPanel = new ResultPanel;
         m_ui->panels->addWidget(m_resultPanel);
         connect(m_resultPanel->againButton(), &QPushButton::clicked, this, &MainWindow::back);
+        m_resultPanel->setContextMenuPolicy(Qt::ActionsContextMenu);
+        m_resultPanel->addActions({m_ui->mnuCopy, m_ui->mnuSave, m_ui->mnuPrint});
     }
     return m_resultPanel;
 }
@@ -168,12 +178,20 @@ void MainWindow::back()
 void MainWindow::showEntryPanel()
 {
     m_ui->panels->setCurrentWidget(m_ui->fraMain);
+    setReadingCommandsEnabled(false);
+}
+
+void MainWindow::setReadingCommandsEnabled(bool enabled)
+{
+    for (QAction *command : {m_ui->mnuCopy, m_ui->mnuSave, m_ui->mnuPrint})
+        command->setEnabled(enabled);
 }
 
 void MainWindow::showResultPanel()
 {
     const bool focusWasOnEntry = m_ui->fraMain->isAncestorOf(focusWidget());
     m_ui->panels->setCurrentWidget(resultPanel());
+    setReadingCommandsEnabled(true);
     // Keep the keyboard on something the user can see.
     if (focusWasOnEntry || !focusWidget())
         m_resultPanel->againButton()->setFocus();

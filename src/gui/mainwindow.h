@@ -54,6 +54,7 @@ protected:
 private:
     void connectCommands();
     ResultPanel *resultPanel();
+    void setReadingCommandsEnabled(bool enabled);
 
     void prepareEntry();
     void resetEntry();

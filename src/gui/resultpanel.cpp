@@ -6,6 +6,8 @@
 
 #include "gui/widgets/theme.h"
 
+#include <QImage>
+
 namespace planetarch {
 
 using namespace Qt::StringLiterals;
@@ -69,6 +71,20 @@ void ResultPanel::showMatch(const RulerMatch &match)
     box->setAccessibleName(row.planetName);
     const int border = box->frameWidth() * 2;
     box->resize(picture.deviceIndependentSize().toSize() + QSize(border, border));
+}
+
+QImage ResultPanel::picture(qreal ratio)
+{
+    QImage image(size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(palette().color(QPalette::Window));
+    QLabel *box = m_ui->picPlanet;
+    const QPixmap shown = box->pixmap();
+    if (m_planet >= 0)
+        box->setPixmap(planetPicture(ratio));
+    render(&image);
+    box->setPixmap(shown);
+    return image;
 }
 
 QList<ResultPanel::Row> ResultPanel::rows() const

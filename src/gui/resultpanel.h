@@ -46,6 +46,10 @@ public:
     // The planet's picture for a screen of the given pixel ratio (its 2x drawing above 1).
     QPixmap planetPicture(qreal devicePixelRatio) const;
 
+    // The panel as shown, drawn at the given pixel ratio, its planet from the drawing that suits
+    // it.
+    QImage picture(qreal devicePixelRatio);
+
     QPushButton *againButton() const;
 
 private:
