@@ -69,16 +69,11 @@ QString plainText(const ResultPanel &panel)
     return lines.join(u'\n') + u'\n';
 }
 
-QImage picture(ResultPanel &panel, qreal ratio)
-{
-    return panel.picture(ratio);
-}
-
 void copy(ResultPanel &panel)
 {
     auto *data = new QMimeData;
     data->setText(plainText(panel));
-    data->setImageData(picture(panel, exportRatio(panel)));
+    data->setImageData(panel.picture(exportRatio(panel)));
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
@@ -119,7 +114,7 @@ void saveAsPicture(ResultPanel &panel, QWidget *parent)
     if (!path.endsWith(u".png"_s, Qt::CaseInsensitive))
         path += u".png"_s;
     QString reason;
-    if (!writePicture(picture(panel, exportRatio(panel)), path, &reason))
+    if (!writePicture(panel.picture(exportRatio(panel)), path, &reason))
         messages::critical(parent,
                            u"The reading could not be saved as a picture in\n%1\n\n%2"_s.arg(
                                QDir::toNativeSeparators(path), reason));

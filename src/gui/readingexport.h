@@ -23,9 +23,6 @@ namespace readingexport {
 // "Caption: value", one line each in panel order, the paragraph whole.
 QString plainText(const ResultPanel &panel);
 
-// The panel as shown, drawn at the given pixel ratio (text and planet picture sharp at it).
-QImage picture(ResultPanel &panel, qreal devicePixelRatio);
-
 // Text and picture (at twice the screen's pixel ratio) on the clipboard.
 void copy(ResultPanel &panel);
 

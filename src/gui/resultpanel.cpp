@@ -32,25 +32,19 @@ QPushButton *ResultPanel::againButton() const
     return m_ui->cmdBack;
 }
 
-QString ResultPanel::planetNameOf(int planetIndex)
+QString ResultPanel::planetName() const
 {
-    return ArchetypeTable::row(planetIndex).planetName;
+    return m_planet < 0 ? QString() : ArchetypeTable::row(m_planet).planetName;
 }
 
-const QPixmap &ResultPanel::cachedPicture(int planetIndex)
+QPixmap ResultPanel::pictureOf(int planetIndex, qreal ratio)
 {
-    QPixmap &picture = m_pictures[static_cast<std::size_t>(planetIndex)];
-    if (picture.isNull())
-        picture = theme::loadPicture(u":/planets/"_s + planetPictureName(planetIndex),
-                                     devicePixelRatio());
-    return picture;
+    return theme::loadPicture(u":/planets/"_s + planetPictureName(planetIndex), ratio);
 }
 
 QPixmap ResultPanel::planetPicture(qreal ratio) const
 {
-    if (m_planet < 0)
-        return {};
-    return theme::loadPicture(u":/planets/"_s + planetPictureName(m_planet), ratio);
+    return m_planet < 0 ? QPixmap() : pictureOf(m_planet, ratio);
 }
 
 void ResultPanel::showMatch(const RulerMatch &match)
@@ -65,7 +59,10 @@ void ResultPanel::showMatch(const RulerMatch &match)
             m_values[index]->adjustSize();
     }
     m_planet = match.planetIndex;
-    const QPixmap &picture = cachedPicture(match.planetIndex);
+    // Decoded the first time a reading shows the planet, then kept.
+    QPixmap &picture = m_pictures[static_cast<std::size_t>(match.planetIndex)];
+    if (picture.isNull())
+        picture = pictureOf(match.planetIndex, devicePixelRatio());
     QLabel *box = m_ui->picPlanet;
     box->setPixmap(picture);
     box->setAccessibleName(row.planetName);

@@ -42,7 +42,7 @@ public:
     };
     QList<Row> rows() const;
     // The planet whose reading is shown ("Mars"), empty before the first.
-    QString planetName() const { return m_planet < 0 ? QString() : planetNameOf(m_planet); }
+    QString planetName() const;
     // The planet's picture for a screen of the given pixel ratio (its 2x drawing above 1).
     QPixmap planetPicture(qreal devicePixelRatio) const;
 
@@ -53,8 +53,7 @@ public:
     QPushButton *againButton() const;
 
 private:
-    static QString planetNameOf(int planetIndex);
-    const QPixmap &cachedPicture(int planetIndex);
+    static QPixmap pictureOf(int planetIndex, qreal devicePixelRatio);
 
     std::unique_ptr<Ui::ResultPanel> m_ui;
     std::array<QLabel *, 8> m_captions{};

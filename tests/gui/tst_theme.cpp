@@ -28,7 +28,7 @@ private slots:
 
 void TestTheme::typeface_data()
 {
-    QTest::addColumn<QString>("spec");
+    QTest::addColumn<QString>("face");
     QTest::addColumn<QString>("family");
     QTest::addColumn<int>("pixels");
     QTest::addColumn<bool>("bold");
@@ -45,12 +45,12 @@ void TestTheme::typeface_data()
 
 void TestTheme::typeface()
 {
-    QFETCH(QString, spec);
+    QFETCH(QString, face);
     QFETCH(QString, family);
     QFETCH(int, pixels);
     QFETCH(bool, bold);
     QFETCH(bool, underline);
-    const QFont font = theme::typeface(spec);
+    const QFont font = theme::typeface(face);
     QCOMPARE(font.family(), family);
     QCOMPARE(font.pixelSize(), pixels);
     QCOMPARE(font.bold(), bold);
@@ -69,11 +69,11 @@ void TestTheme::everyNamedTypefaceIsApplied()
         QList<QWidget *> widgets = window->findChildren<QWidget *>();
         widgets << window;
         for (const QWidget *widget : std::as_const(widgets)) {
-            const QString spec = widget->property("typeface").toString();
-            if (spec.isEmpty())
+            const QString face = widget->property("typeface").toString();
+            if (face.isEmpty())
                 continue;
             ++named;
-            const QFont expected = theme::typeface(spec);
+            const QFont expected = theme::typeface(face);
             QVERIFY2(widget->font().pixelSize() == expected.pixelSize() &&
                          widget->font().family() == expected.family() &&
                          widget->font().bold() == expected.bold(),

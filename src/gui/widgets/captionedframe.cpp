@@ -27,10 +27,10 @@ void CaptionedFrame::setCaptionColour(const QColor &colour)
     update();
 }
 
-void CaptionedFrame::setCaptionTypeface(const QString &spec)
+void CaptionedFrame::setCaptionTypeface(const QString &face)
 {
-    m_captionTypeface = spec;
-    m_captionFont = theme::typeface(spec);
+    m_captionTypeface = face;
+    m_captionFont = theme::typeface(face);
     update();
 }
 

@@ -24,7 +24,7 @@ public:
     QColor captionColour() const { return m_captionColour; }
     void setCaptionColour(const QColor &colour);
     QString captionTypeface() const { return m_captionTypeface; }
-    void setCaptionTypeface(const QString &spec);
+    void setCaptionTypeface(const QString &face);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

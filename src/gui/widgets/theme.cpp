@@ -96,14 +96,14 @@ void fitLabel(QLabel *label)
 
 } // namespace
 
-QFont typeface(const QString &spec)
+QFont typeface(const QString &face)
 {
-    // A handful of specs name every font of the program; each is worked out once.
+    // A handful of typefaces name every font of the program; each is worked out once.
     static QHash<QString, QFont> known;
-    if (const auto found = known.constFind(spec); found != known.cend())
+    if (const auto found = known.constFind(face); found != known.cend())
         return *found;
     installSubstitutions();
-    const QStringList words = spec.split(u' ', Qt::SkipEmptyParts);
+    const QStringList words = face.split(u' ', Qt::SkipEmptyParts);
     QStringList family;
     qreal points = 8.25;
     bool bold = false;
@@ -126,7 +126,7 @@ QFont typeface(const QString &spec)
     font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
     font.setBold(bold);
     font.setUnderline(underline);
-    known.insert(spec, font);
+    known.insert(face, font);
     return font;
 }
 
@@ -135,8 +135,8 @@ void applyLooks(QWidget *top)
     QList<QWidget *> widgets{top};
     widgets += top->findChildren<QWidget *>();
     for (QWidget *widget : std::as_const(widgets)) {
-        if (const QString spec = widget->property("typeface").toString(); !spec.isEmpty())
-            widget->setFont(typeface(spec));
+        if (const QString face = widget->property("typeface").toString(); !face.isEmpty())
+            widget->setFont(typeface(face));
         applyColours(widget);
     }
     // Sizes follow the fonts, so they come once every font is in place.

@@ -24,7 +24,7 @@ namespace planetarch::theme {
 // Qt's substitution picks DejaVu Sans, which keeps their width; the texts and sizes stay as
 // designed. Sizes become pixel sizes (pt * 96 / 72), so text keeps its proportion to the fixed
 // layout whatever the desktop's font DPI.
-QFont typeface(const QString &spec);
+QFont typeface(const QString &face);
 
 // The one step after setupUi(): the looks of every widget of the window (applyLooks), then the
 // window's own prologue: its title (the program's caption), icon, fixed size and place in the
