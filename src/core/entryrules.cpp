@@ -48,6 +48,20 @@ QStringList yearItems()
     return numberItems(1900, 2050);
 }
 
+int searchItems(const QStringList &items, QStringView typed, int chosen)
+{
+    const auto count = static_cast<int>(items.size());
+    if (typed.isEmpty() || count == 0)
+        return -1;
+    const int start = std::clamp(chosen + (typed.size() == 1 ? 1 : 0), 0, count);
+    for (int step = 0; step < count; ++step) {
+        const int index = (start + step) % count;
+        if (items.at(index).startsWith(typed, Qt::CaseInsensitive))
+            return index;
+    }
+    return -1;
+}
+
 bool isNameCharacter(int code)
 {
     return (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z') || code == Backspace ||

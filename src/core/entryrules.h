@@ -15,6 +15,12 @@ QStringList dayItems();   // "1" ... "31"
 QStringList monthItems(); // "January" ... "December"
 QStringList yearItems();  // "1900" ... "2050"
 
+// The item that typing picks in a closed list: the first whose text starts with what was typed
+// (ignoring case), searched from the chosen item on and wrapping around. A search just begun (one
+// character) starts after the chosen item, so typing "1" again moves on; a longer one starts at it,
+// so "19" then "199" stays while it still matches. -1 when nothing matches.
+int searchItems(const QStringList &items, QStringView typed, int chosen);
+
 // The name box takes plain Latin letters, the blank and backspace; every other typed character
 // (digits, punctuation, Enter, control characters, anything from code 128 up) is refused.
 bool isNameCharacter(int characterCode);

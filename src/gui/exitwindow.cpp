@@ -20,6 +20,8 @@
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QTimer>
+#include <QAccessible>
 
 namespace planetarch {
 
@@ -115,6 +117,8 @@ void ExitWindow::prepareFields()
                  {m_ui->txtMessage, placeholders::Message, false}}};
     for (const Field &field : m_fields) {
         setFieldText(field.widget, field.placeholder);
+        // What the field held before the focus emptied it, for a screen reader to say on arrival.
+        field.widget->setAccessibleDescription(field.placeholder);
         field.widget->installEventFilter(this);
     }
     setFieldText(m_ui->txtMessage, placeholders::Message + u"\r\n"_s);
@@ -191,14 +195,24 @@ bool ExitWindow::eventFilter(QObject *watched, QEvent *event)
         return QWidget::eventFilter(watched, event);
 
     // Rewrite a field only when its text changes, so the caret and undo history survive.
-    auto update = [field](const QString &text) {
-        if (text != fieldText(field->widget))
-            setFieldText(field->widget, text);
+    auto update = [field = *field](const QString &text) {
+        if (text != fieldText(field.widget))
+            setFieldText(field.widget, text);
     };
     switch (event->type()) {
     case QEvent::FocusIn:
-        if (isFieldsOwnFocusChange(static_cast<QFocusEvent *>(event)))
+        if (!isFieldsOwnFocusChange(static_cast<QFocusEvent *>(event)))
+            break;
+        if (QAccessible::isActive()) {
+            // Just after the focus is announced: a screen reader told of the change first takes it
+            // for the arrival, and says nothing of the field at all.
+            QTimer::singleShot(0, field->widget, [update, field = *field] {
+                if (field.widget->hasFocus())
+                    update(textOnFocusIn(fieldText(field.widget), field.placeholder));
+            });
+        } else {
             update(textOnFocusIn(fieldText(field->widget), field->placeholder));
+        }
         break;
     case QEvent::FocusOut:
         if (isFieldsOwnFocusChange(static_cast<QFocusEvent *>(event)))

@@ -105,8 +105,10 @@ void MainWindow::prepareEntry()
 
 void MainWindow::resetEntry()
 {
-    m_ui->txtName->clear();
+    // Focus first: a screen reader that learns of the cleared text before the focus takes the
+    // change for the arrival, and announces nothing.
     m_ui->txtName->setFocus();
+    m_ui->txtName->clear();
     for (QComboBox *list : {m_ui->cboDate, m_ui->cboMonth, m_ui->cboYear})
         list->setCurrentIndex(0);
 }
@@ -171,8 +173,8 @@ void MainWindow::proceed()
 
 void MainWindow::back()
 {
-    resetEntry();
     showEntryPanel();
+    resetEntry();
 }
 
 void MainWindow::showEntryPanel()

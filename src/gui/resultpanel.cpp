@@ -59,6 +59,14 @@ void ResultPanel::showMatch(const RulerMatch &match)
             m_values[index]->adjustSize();
     }
     m_planet = match.planetIndex;
+    // Each caption is its value's label, so a screen reader reads neither on its own; it reads
+    // the panel as this, once, in the panel's order.
+    QStringList sentences;
+    for (const Row &shown : rows()) {
+        const bool ends = shown.value.endsWith(u'.') || shown.value.endsWith(u'!');
+        sentences << shown.caption + u", "_s + shown.value + (ends ? u""_s : u"."_s);
+    }
+    setSummary(sentences.join(u' '));
     // Decoded the first time a reading shows the planet, then kept.
     QPixmap &picture = m_pictures[static_cast<std::size_t>(match.planetIndex)];
     if (picture.isNull())

@@ -19,6 +19,8 @@ private slots:
     void typedCharacter();
     void trimBlanks_data();
     void trimBlanks();
+    void searchItems_data();
+    void searchItems();
 };
 
 void TestEntryRules::nameCharacter_data()
@@ -110,6 +112,38 @@ void TestEntryRules::trimBlanks()
     QFETCH(QString, text);
     QFETCH(QString, trimmed);
     QCOMPARE(planetarch::trimBlanks(text), trimmed);
+}
+
+void TestEntryRules::searchItems_data()
+{
+    QTest::addColumn<QStringList>("items");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("chosen");
+    QTest::addColumn<int>("found");
+    const QStringList days = dayItems();
+    const QStringList months = monthItems();
+    const QStringList years = yearItems();
+    QTest::newRow("a first digit moves past the chosen day") << days << u"1"_s << 0 << 9;
+    QTest::newRow("two digits name the day") << days << u"12"_s << 9 << 11;
+    QTest::newRow("the same digit again moves on") << days << u"1"_s << 9 << 10;
+    QTest::newRow("wraps to the top") << days << u"3"_s << 30 << 2;
+    QTest::newRow("month by its first letter, any case") << months << u"j"_s << 0 << 5;
+    QTest::newRow("month by more letters") << months << u"Ju"_s << 5 << 5;
+    QTest::newRow("a longer prefix stays on a match") << years << u"199"_s << 90 << 90;
+    QTest::newRow("a whole year") << years << u"1990"_s << 90 << 90;
+    QTest::newRow("a year from the start") << years << u"2024"_s << 0 << 124;
+    QTest::newRow("nothing matches") << months << u"x"_s << 3 << -1;
+    QTest::newRow("nothing typed") << months << QString() << 3 << -1;
+    QTest::newRow("an empty list") << QStringList() << u"1"_s << 0 << -1;
+}
+
+void TestEntryRules::searchItems()
+{
+    QFETCH(QStringList, items);
+    QFETCH(QString, typed);
+    QFETCH(int, chosen);
+    QFETCH(int, found);
+    QCOMPARE(planetarch::searchItems(items, typed, chosen), found);
 }
 
 QTEST_APPLESS_MAIN(TestEntryRules)

@@ -8,6 +8,10 @@
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QLineEdit>
+#include <QStackedWidget>
+#include <QPointer>
+#include <QWindow>
 
 namespace planetarch {
 
@@ -46,6 +50,50 @@ private:
     LinkLabel *label() const { return static_cast<LinkLabel *>(widget()); }
 };
 
+// The frame's summary: a label of its own, last among the frame's children, that is never drawn.
+// A screen reader entering a panel reads its labels that belong to no control; the panel's
+// captions and values belong to each other, so this is the one it reads, whole and in order.
+class SummaryAccessible final : public QAccessibleInterface
+{
+public:
+    explicit SummaryAccessible(CaptionedFrame *frame) : m_frame(frame) {}
+
+    bool isValid() const override { return m_frame; }
+    QObject *object() const override { return nullptr; }
+    QWindow *window() const override
+    {
+        return m_frame ? m_frame->window()->windowHandle() : nullptr;
+    }
+    QAccessibleInterface *parent() const override
+    {
+        return QAccessible::queryAccessibleInterface(m_frame);
+    }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    QString text(QAccessible::Text t) const override
+    {
+        return m_frame && t == QAccessible::Name ? m_frame->summary() : QString();
+    }
+    void setText(QAccessible::Text, const QString &) override {}
+    QRect rect() const override
+    {
+        return m_frame ? QRect(m_frame->mapToGlobal(QPoint(0, 0)), m_frame->size()) : QRect();
+    }
+    QAccessible::Role role() const override { return QAccessible::StaticText; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        s.invisible = !m_frame || !m_frame->isVisible();
+        s.readOnly = true;
+        return s;
+    }
+
+private:
+    QPointer<CaptionedFrame> m_frame;
+};
+
 class CaptionedFrameAccessible final : public QAccessibleWidget
 {
 public:
@@ -56,14 +104,51 @@ public:
 
     QString text(QAccessible::Text t) const override
     {
-        const auto *frame = static_cast<const CaptionedFrame *>(widget());
         if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
-            return frame->caption();
+            return frame()->caption();
         return QAccessibleWidget::text(t);
     }
+
+    int childCount() const override
+    {
+        return QAccessibleWidget::childCount() + (hasSummary() ? 1 : 0);
+    }
+    QAccessibleInterface *child(int index) const override
+    {
+        if (hasSummary() && index == QAccessibleWidget::childCount())
+            return summary();
+        return QAccessibleWidget::child(index);
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override
+    {
+        if (hasSummary() && child && child == summary())
+            return QAccessibleWidget::childCount();
+        return QAccessibleWidget::indexOfChild(child);
+    }
+
+private:
+    CaptionedFrame *frame() const { return static_cast<CaptionedFrame *>(widget()); }
+    bool hasSummary() const { return !frame()->summary().isEmpty(); }
+
+    // Made once a frame and kept in Qt's registry until the frame goes.
+    QAccessibleInterface *summary() const
+    {
+        if (!m_summary) {
+            auto *made = new SummaryAccessible(frame());
+            m_summary = QAccessible::registerAccessibleInterface(made);
+            QObject::connect(frame(), &QObject::destroyed, [id = m_summary] {
+                QAccessible::deleteAccessibleInterface(id);
+            });
+        }
+        return QAccessible::accessibleInterface(m_summary);
+    }
+
+    mutable QAccessible::Id m_summary = 0;
 };
 
-class DropDownListAccessible final : public QAccessibleWidget
+// The chosen item is the list's text, all of it selected: that is where a screen reader looks for
+// a combo box's value, and a selected insertion is what it speaks as a new choice.
+class DropDownListAccessible final : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:
     explicit DropDownListAccessible(DropDownList *list)
@@ -71,10 +156,17 @@ public:
     {
     }
 
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Value)
-            return list()->currentText();
+            return chosen();
         return QAccessibleWidget::text(t); // the name is the widget's accessible name
     }
 
@@ -94,6 +186,7 @@ public:
         QAccessible::State s = QAccessibleWidget::state();
         s.expandable = true;
         s.expanded = list()->view()->isVisible();
+        s.readOnly = true;
         return s;
     }
 
@@ -105,8 +198,148 @@ public:
     }
     QStringList keyBindingsForAction(const QString &) const override { return {}; }
 
+    // The text: the chosen item, read-only and selected whole.
+    void selection(int index, int *start, int *end) const override
+    {
+        *start = 0;
+        *end = index == 0 ? characterCount() : 0;
+    }
+    int selectionCount() const override { return chosen().isEmpty() ? 0 : 1; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QString text(int start, int end) const override { return chosen().mid(start, end - start); }
+    int characterCount() const override { return static_cast<int>(chosen().size()); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int *start, int *end) const override
+    {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+
 private:
     DropDownList *list() const { return static_cast<DropDownList *>(widget()); }
+    QString chosen() const { return list()->currentText(); }
+};
+
+// Qt's own interface for a line edit reports an empty run of text attributes at every offset; a
+// screen reader that reads a box by its runs then drops the last character ("Ann" is heard as
+// "An"). This one is the same but for its attributes: the whole text is one run.
+class LineEditAccessible final : public QAccessibleWidget,
+                                 public QAccessibleTextInterface,
+                                 public QAccessibleEditableTextInterface
+{
+public:
+    explicit LineEditAccessible(QLineEdit *edit) : QAccessibleWidget(edit, QAccessible::EditableText)
+    {
+        addControllingSignal(QStringLiteral("textChanged(const QString&)"));
+        addControllingSignal(QStringLiteral("returnPressed()"));
+    }
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        if (type == QAccessible::EditableTextInterface)
+            return static_cast<QAccessibleEditableTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return edit()->echoMode() == QLineEdit::Normal ? edit()->text() : edit()->displayText();
+        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return edit()->placeholderText();
+        return QAccessibleWidget::text(t);
+    }
+    void setText(QAccessible::Text t, const QString &text) override
+    {
+        if (t == QAccessible::Value && !edit()->isReadOnly())
+            edit()->setText(text);
+        else
+            QAccessibleWidget::setText(t, text);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.readOnly = edit()->isReadOnly();
+        s.editable = !s.readOnly;
+        s.selectableText = true;
+        s.passwordEdit = edit()->echoMode() != QLineEdit::Normal;
+        return s;
+    }
+
+    void selection(int index, int *start, int *end) const override
+    {
+        *start = *end = 0;
+        if (index == 0 && edit()->hasSelectedText()) {
+            *start = edit()->selectionStart();
+            *end = *start + static_cast<int>(edit()->selectedText().size());
+        }
+    }
+    int selectionCount() const override { return edit()->hasSelectedText() ? 1 : 0; }
+    void addSelection(int start, int end) override { setSelection(0, start, end); }
+    void removeSelection(int index) override
+    {
+        if (index == 0)
+            edit()->deselect();
+    }
+    void setSelection(int index, int start, int end) override
+    {
+        if (index == 0)
+            edit()->setSelection(start, end - start);
+    }
+    int cursorPosition() const override { return edit()->cursorPosition(); }
+    void setCursorPosition(int position) override { edit()->setCursorPosition(position); }
+    QString text(int start, int end) const override
+    {
+        return shown().mid(start, end - start);
+    }
+    int characterCount() const override { return static_cast<int>(shown().size()); }
+    QRect characterRect(int offset) const override
+    {
+        const QFontMetrics metrics(edit()->font());
+        const QString text = shown();
+        const QRect area = edit()->contentsRect().marginsRemoved(edit()->textMargins());
+        const int x = area.left() + metrics.horizontalAdvance(text.left(offset));
+        const int width = offset < text.size() ? metrics.horizontalAdvance(text.at(offset)) : 1;
+        const QRect local(x, area.top(), width, area.height());
+        return QRect(edit()->mapToGlobal(local.topLeft()), local.size());
+    }
+    int offsetAtPoint(const QPoint &point) const override
+    {
+        return edit()->cursorPositionAt(edit()->mapFromGlobal(point));
+    }
+    void scrollToSubstring(int, int end) override { edit()->setCursorPosition(end); }
+    QString attributes(int, int *start, int *end) const override
+    {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+
+    void deleteText(int start, int end) override { replaceText(start, end, QString()); }
+    void insertText(int offset, const QString &text) override
+    {
+        replaceText(offset, offset, text);
+    }
+    void replaceText(int start, int end, const QString &text) override
+    {
+        if (edit()->isReadOnly())
+            return;
+        edit()->setText(edit()->text().replace(start, end - start, text));
+    }
+
+private:
+    QLineEdit *edit() const { return static_cast<QLineEdit *>(widget()); }
+    QString shown() const { return edit()->displayText(); }
 };
 
 QAccessibleInterface *createInterface(const QString &className, QObject *object)
@@ -117,6 +350,13 @@ QAccessibleInterface *createInterface(const QString &className, QObject *object)
         return new CaptionedFrameAccessible(static_cast<CaptionedFrame *>(object));
     if (className == QLatin1StringView(DropDownList::staticMetaObject.className()))
         return new DropDownListAccessible(static_cast<DropDownList *>(object));
+    // A stack of pages is layout, not something to announce ("layered pane") on every return.
+    if (className == QLatin1StringView(QStackedWidget::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Grouping);
+    if (className == QLatin1StringView(QLineEdit::staticMetaObject.className()))
+        return new LineEditAccessible(static_cast<QLineEdit *>(object));
+    if (object && object->isWidgetType() && object->property("accessibleDialog").toBool())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Dialog);
     return nullptr;
 }
 
@@ -129,6 +369,14 @@ void installAccessibility()
         return true;
     }();
     Q_UNUSED(installed);
+}
+
+void announceTextReplaced(QObject *widget, const QString &text)
+{
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleTextInsertEvent inserted(widget, 0, text);
+    QAccessible::updateAccessibility(&inserted);
 }
 
 } // namespace planetarch

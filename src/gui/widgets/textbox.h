@@ -1,0 +1,23 @@
+// SPDX-FileCopyrightText: 2026 The Planetarch developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QLineEdit>
+
+namespace planetarch {
+
+// A one-line text box. Reached with Tab it selects its text, as every line edit does; while a
+// screen reader listens, it selects just after the focus has been announced, because a selection
+// announced before the focus is spoken first and then spoken again with it.
+class TextBox final : public QLineEdit
+{
+    Q_OBJECT
+
+public:
+    explicit TextBox(QWidget *parent = nullptr);
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+};
+
+} // namespace planetarch
