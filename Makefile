@@ -8,12 +8,16 @@ PACKAGES := cmake ninja-build g++ make qt6-base-dev qt6-base-dev-tools libgl-dev
             fonts-dejavu-core fonts-dejavu-extra desktop-file-utils appstream dpkg-dev \
             xvfb xauth x11-utils lintian libxcb-damage0-dev pkgconf poppler-utils
 
+# What Orca says is checked on a private X server with a window manager and a D-Bus session.
+SCREENREADER_PACKAGES := orca openbox xdotool dbus at-spi2-core python3
+
 # The fuzz targets are built with clang and its libFuzzer runtime.
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: all deps fuzz-deps configure build run test check-asan fuzz ci bench package screenshots clean
+.PHONY: all deps fuzz-deps screenreader-deps configure build run test check-asan fuzz \
+        check-screenreader ci bench package screenshots clean
 
 all: build
 
@@ -35,6 +39,9 @@ deps:
 
 fuzz-deps: deps
 	$(call install_missing,$(FUZZ_PACKAGES))
+
+screenreader-deps: deps
+	$(call install_missing,$(SCREENREADER_PACKAGES))
 
 configure: deps
 	@cmake --preset $(PRESET) >/dev/null
@@ -67,8 +74,14 @@ fuzz: fuzz-deps
 	@cmake --build --preset fuzz
 	@ctest --preset fuzz
 
+# The program driven by keyboard under Orca: each step must be heard as a blind user needs it.
+check-screenreader: screenreader-deps
+	@cmake --preset $(TEST_PRESET) >/dev/null
+	@cmake --build --preset $(TEST_PRESET)
+	@./build-dev/tests/app/check-screenreader
+
 # What CI runs.
-ci: test check-asan fuzz
+ci: test check-asan fuzz check-screenreader
 
 # Start-up against the floor program, and one reading; on Xvfb when there is no display.
 bench: configure

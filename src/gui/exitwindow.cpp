@@ -117,9 +117,19 @@ void ExitWindow::prepareFields()
                  {m_ui->txtMessage, placeholders::Message, false}}};
     for (const Field &field : m_fields) {
         setFieldText(field.widget, field.placeholder);
-        // What the field held before the focus emptied it, for a screen reader to say on arrival.
-        field.widget->setAccessibleDescription(field.placeholder);
         field.widget->installEventFilter(this);
+        // While a field holds its placeholder, or nothing because the focus took the placeholder
+        // away, a screen reader says the placeholder on arrival.
+        const auto describe = [field] {
+            const bool placeholder =
+                textOnFocusIn(fieldText(field.widget), field.placeholder).isEmpty();
+            field.widget->setAccessibleDescription(placeholder ? field.placeholder : QString());
+        };
+        if (auto *box = qobject_cast<QPlainTextEdit *>(field.widget))
+            connect(box, &QPlainTextEdit::textChanged, this, describe);
+        else
+            connect(static_cast<QLineEdit *>(field.widget), &QLineEdit::textChanged, this, describe);
+        describe();
     }
     setFieldText(m_ui->txtMessage, placeholders::Message + u"\r\n"_s);
 }

@@ -10,6 +10,8 @@
 #include "gui/exitwindow.h"
 #include "gui/mainwindow.h"
 #include "gui/shutdown.h"
+#include "core/referral.h"
+#include "support/archetypes.h"
 #include "support/messagerecorder.h"
 #include "support/urlrecorder.h"
 
@@ -23,6 +25,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+
+#include <functional>
 
 using namespace planetarch;
 using namespace planetarch::testing;
@@ -72,6 +76,17 @@ private slots:
     void buttonsWorkThroughTheirActions();
     void actionsReturnBeforeTheModalWindowCloses();
 
+    // What a screen reader reads on arrival.
+    void listsOfferTheirChoiceAsText_data();
+    void listsOfferTheirChoiceAsText();
+    void readingIsThePanelsOneUnclaimedLabel_data();
+    void readingIsThePanelsOneUnclaimedLabel();
+    void textBoxesAreOneRunOfText();
+    void fieldsDescribeTheirPlaceholder_data();
+    void fieldsDescribeTheirPlaceholder();
+    void windowsAndStacksReadAsDesigned_data();
+    void windowsAndStacksReadAsDesigned();
+
 private:
     QWidget *window(Window which) const;
     template <typename T = QWidget> T *find(Window which, const QString &name) const
@@ -87,6 +102,17 @@ private:
     ExitWindow *m_exit = nullptr;
     int m_processEnds = 0;
 };
+
+namespace {
+
+void proceedWith(QWidget *main, int monthPosition)
+{
+    main->findChild<QLineEdit *>(u"txtName"_s)->setText(u"Ann"_s);
+    main->findChild<QComboBox *>(u"cboMonth"_s)->setCurrentIndex(monthPosition);
+    main->findChild<QPushButton *>(u"cmdProceed"_s)->click();
+}
+
+} // namespace
 
 void TestAccessibility::init()
 {
@@ -331,6 +357,152 @@ void TestAccessibility::actionsReturnBeforeTheModalWindowCloses()
     act(find(Window::Main, u"cmdProceed"_s), QAccessibleActionInterface::pressAction());
     QVERIFY(closed.isEmpty());
     QTRY_COMPARE(closed, QStringList{u"message: Please Enter Name"_s});
+}
+
+void TestAccessibility::listsOfferTheirChoiceAsText_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("keys"); // a key name, or characters to type
+    QTest::addColumn<QString>("chosen");
+    QTest::newRow("day by Down") << u"cboDate"_s << u"Down"_s << u"2"_s;
+    QTest::newRow("day by End") << u"cboDate"_s << u"End"_s << u"31"_s;
+    QTest::newRow("day by typing") << u"cboDate"_s << u"12"_s << u"12"_s;
+    QTest::newRow("month by typing") << u"cboMonth"_s << u"j"_s << u"June"_s;
+    QTest::newRow("month, no match") << u"cboMonth"_s << u"x"_s << u"January"_s;
+    QTest::newRow("year by typing") << u"cboYear"_s << u"1990"_s << u"1990"_s;
+}
+
+void TestAccessibility::listsOfferTheirChoiceAsText()
+{
+    QFETCH(QString, list);
+    QFETCH(QString, keys);
+    QFETCH(QString, chosen);
+    auto *box = find<QComboBox>(Window::Main, list);
+    box->setFocus();
+    if (keys == u"Down"_s || keys == u"End"_s)
+        QTest::keyClick(box, keys == u"Down"_s ? Qt::Key_Down : Qt::Key_End);
+    else
+        QTest::keyClicks(box, keys);
+
+    QCOMPARE(box->currentText(), chosen);
+    // A screen reader takes a combo box's value from its text, and a new choice is spoken when
+    // the inserted text is the selected text.
+    QAccessibleTextInterface *text = accessible(box)->textInterface();
+    QVERIFY(text);
+    QCOMPARE(text->text(0, text->characterCount()), chosen);
+    int start = -1, end = -1;
+    text->selection(0, &start, &end);
+    QCOMPARE(QPair(start, end), QPair(0, int(chosen.size())));
+}
+
+void TestAccessibility::readingIsThePanelsOneUnclaimedLabel_data()
+{
+    QTest::addColumn<int>("month"); // position in the list, read on the 1st
+    QTest::addColumn<QString>("planet");
+    QTest::newRow("Scorpio") << 10 << u"Mars"_s;
+    QTest::newRow("Cancer, a paragraph ending in a full stop") << 6 << u"Moon"_s;
+}
+
+void TestAccessibility::readingIsThePanelsOneUnclaimedLabel()
+{
+    QFETCH(int, month);
+    QFETCH(QString, planet);
+    MessageRecorder messages;
+    proceedWith(m_main, month);
+
+    // What a screen reader reads of a panel it enters: the showing labels that label nothing and
+    // are labelled by nothing, of three words or more.
+    QStringList unclaimed;
+    std::function<void(QAccessibleInterface *)> visit = [&](QAccessibleInterface *node) {
+        for (int i = 0; i < node->childCount(); ++i) {
+            QAccessibleInterface *child = node->child(i);
+            if (!child || child->state().invisible)
+                continue;
+            const QString name = child->text(QAccessible::Name);
+            if (child->role() == QAccessible::StaticText &&
+                child->relations().isEmpty() && name.split(u' ', Qt::SkipEmptyParts).size() >= 3)
+                unclaimed << name;
+            visit(child);
+        }
+    };
+    visit(accessible(find(Window::Main, u"fraResult"_s)));
+
+    QStringList sentences;
+    const QStringList values = panelValues(planet);
+    for (qsizetype row = 0; row < values.size(); ++row)
+        sentences << panelCaptions()[row] + u", "_s + values[row] +
+                         (values[row].endsWith(u'.') ? u""_s : u"."_s);
+    QCOMPARE(unclaimed, QStringList{sentences.join(u' ')});
+}
+
+void TestAccessibility::textBoxesAreOneRunOfText()
+{
+    // Runs that stop short of the end made a screen reader drop the last character.
+    for (QWidget *top : {window(Window::Main), window(Window::Exit)}) {
+        auto *box = top->findChild<QLineEdit *>(u"txtName"_s);
+        box->setText(u"Ann"_s);
+        QAccessibleTextInterface *text = accessible(box)->textInterface();
+        QVERIFY(text);
+        QCOMPARE(text->text(0, text->characterCount()), u"Ann"_s);
+        for (int offset = 0; offset < 3; ++offset) {
+            int start = -1, end = -1;
+            text->attributes(offset, &start, &end);
+            QCOMPARE(QPair(start, end), QPair(0, 3));
+        }
+    }
+}
+
+void TestAccessibility::fieldsDescribeTheirPlaceholder_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("placeholder");
+    QTest::newRow("your name") << u"txtName"_s << placeholders::Name;
+    QTest::newRow("your address") << u"txtEmail"_s << placeholders::Email;
+    QTest::newRow("friend's name") << u"txtFriendName"_s << placeholders::FriendName;
+    QTest::newRow("friend's address") << u"txtFriendEmail"_s << placeholders::FriendEmail;
+}
+
+void TestAccessibility::fieldsDescribeTheirPlaceholder()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, placeholder);
+    auto *box = find<QLineEdit>(Window::Exit, field);
+    auto description = [box] { return accessible(box)->text(QAccessible::Description); };
+    QCOMPARE(description(), placeholder);
+    box->clear(); // as the focus leaves it
+    QCOMPARE(description(), placeholder);
+    box->setText(u"Bob"_s);
+    QCOMPARE(description(), QString());
+}
+
+void TestAccessibility::windowsAndStacksReadAsDesigned_data()
+{
+    QTest::addColumn<Window>("window");
+    QTest::addColumn<QString>("object"); // empty: the window itself
+    QTest::addColumn<QAccessible::Role>("role");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("exit window") << Window::Exit << QString() << QAccessible::Dialog
+                                 << u"Planetarch v1.0"_s;
+    QTest::newRow("About window") << Window::About << QString() << QAccessible::Dialog
+                                  << u"Planetarch v1.0"_s;
+    QTest::newRow("main window") << Window::Main << QString() << QAccessible::Window
+                                 << u"Planetarch v1.0"_s;
+    QTest::newRow("panels are layout") << Window::Main << u"panels"_s << QAccessible::Grouping
+                                       << QString();
+    QTest::newRow("banners are layout") << Window::Main << u"banners"_s << QAccessible::Grouping
+                                        << QString();
+}
+
+void TestAccessibility::windowsAndStacksReadAsDesigned()
+{
+    QFETCH(Window, window);
+    QFETCH(QString, object);
+    QFETCH(QAccessible::Role, role);
+    QFETCH(QString, name);
+    QAccessibleInterface *found =
+        accessible(object.isEmpty() ? this->window(window) : find(window, object));
+    QCOMPARE(found->role(), role);
+    QCOMPARE(found->text(QAccessible::Name), name);
 }
 
 QTEST_MAIN(TestAccessibility)

@@ -85,6 +85,17 @@ inline int planetIndex(const QString &name)
     qFatal("no planet %s", qPrintable(name));
 }
 
+// The result panel's eight captions, in panel order.
+inline const QStringList &panelCaptions()
+{
+    static const QStringList captions{
+        QStringLiteral("Ruling Planet"),   QStringLiteral("Planetary Archetype"),
+        QStringLiteral("Also Known As"),   QStringLiteral("Keywords"),
+        QStringLiteral("Characteristics"), QStringLiteral("Ruler"),
+        QStringLiteral("Tarot Card"),      QStringLiteral("Detriment")};
+    return captions;
+}
+
 // The eight values the result panel shows for a planet, in panel order: the ruler and the
 // archetype in capitals, the rest as stored.
 inline QStringList panelValues(const QString &planet)
