@@ -91,9 +91,10 @@ bench: configure
 	@if [ -n "$$DISPLAY" ]; then ./$(BUILD)/bench/bench_reading 21; \
 	 else xvfb-run -a ./$(BUILD)/bench/bench_reading 21; fi
 
-# The .deb lands in build/; its dependencies are read off the binary.
+# The .deb lands in build/; its dependencies are read off the binary. Its file times are the last
+# commit's, so the same sources give the same bytes.
 package: build
-	@cd $(BUILD) && cpack -G DEB
+	@cd $(BUILD) && SOURCE_DATE_EPOCH=$$(sh ../packaging/source-date.sh ..) cpack -G DEB
 
 # Regenerate whenever a window changes: the README shows these.
 screenshots: configure

@@ -6,6 +6,9 @@
 
 #include <QCommandLineParser>
 
+#include <algorithm>
+#include <iterator>
+
 namespace planetarch {
 
 using namespace Qt::StringLiterals;
@@ -45,6 +48,25 @@ QString usage(const QCommandLineParser &parser)
                   u"See planetarch(6) for the settings and the lock the program keeps.\n"_s;
 }
 
+// "--platform=xcb" and "-platform=xcb" as "-platform" "xcb"; everything else as it stands.
+QStringList splitQtOptions(const QStringList &arguments)
+{
+    QStringList split;
+    for (const QString &argument : arguments) {
+        const qsizetype equals = argument.indexOf(u'=');
+        const QString name = argument.left(equals).remove(0, argument.startsWith(u"--"_s) ? 2 : 1);
+        const bool qtOption =
+            equals > 0 && argument.startsWith(u'-') &&
+            std::any_of(std::begin(QtOptionsWithValue), std::end(QtOptionsWithValue),
+                        [&name](const char *known) { return name == QLatin1StringView(known); });
+        if (qtOption)
+            split << u'-' + name << argument.mid(equals + 1);
+        else
+            split << argument;
+    }
+    return split;
+}
+
 } // namespace
 
 CommandLine parseCommandLine(const QStringList &arguments)
@@ -63,13 +85,17 @@ CommandLine parseCommandLine(const QStringList &arguments)
 
     if (!parser.parse(arguments)) {
         return {CommandLine::Action::Error,
-                ProgramName + u": "_s + parser.errorText() + u'\n' + usage(parser), 2};
+                ProgramName + u": "_s + parser.errorText() + u'\n' + usage(parser), 2, {}, {}};
     }
     if (parser.isSet(help))
-        return {CommandLine::Action::Help, usage(parser), 0};
+        return {CommandLine::Action::Help, usage(parser), 0, {}, {}};
     if (parser.isSet(version))
-        return {CommandLine::Action::Version, ProgramName + u' ' + identity::Version + u'\n', 0};
-    return {};
+        return {CommandLine::Action::Version, ProgramName + u' ' + identity::Version + u'\n', 0, {},
+                {}};
+    CommandLine run;
+    run.qtArguments = splitQtOptions(arguments);
+    run.platform = parser.value(u"platform"_s);
+    return run;
 }
 
 } // namespace planetarch

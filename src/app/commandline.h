@@ -15,6 +15,10 @@ struct CommandLine
     Action action = Action::Run;
     QString output;   // what to print: help or version on stdout, an error and the usage on stderr
     int exitCode = 0; // 0, or 2 for a command line the program does not understand
+    // The arguments to hand to QApplication: as given, except that Qt's options written with "="
+    // ("--platform=xcb"), which Qt would silently ignore, are split in two as Qt reads them.
+    QStringList qtArguments;
+    QString platform; // the -platform option's value, empty when not given
 };
 
 // arguments as main() gets them, the program's path first. Qt's own options (-platform, -style,

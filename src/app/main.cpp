@@ -2,10 +2,32 @@
 // SPDX-License-Identifier: MIT
 #include "app/commandline.h"
 #include "app/startup.h"
+#include "core/startuprules.h"
 
 #include <QApplication>
 
 #include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+QtMessageHandler qtHandler = nullptr;
+
+// Qt ends the process with an abort when its display platform cannot start (a DISPLAY that names
+// no server, a plugin that will not load): after Qt's own words, say what to do, and end plainly.
+void endOnFatal(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    qtHandler(type, context, message);
+    if (type != QtFatalMsg)
+        return;
+    std::fputs("planetarch: the window cannot open on this display: start it from a desktop "
+               "session\n",
+               stderr);
+    std::_Exit(1);
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -19,6 +41,29 @@ int main(int argc, char *argv[])
         return command.exitCode;
     }
 
-    QApplication app(argc, argv);
+    // Before Qt is asked, and so before the lock or the settings are touched.
+    const QString platforms = command.platform.isNull()
+                                  ? qEnvironmentVariable("QT_QPA_PLATFORM")
+                                  : command.platform;
+    if (const auto problem =
+            planetarch::displayProblem(platforms, qEnvironmentVariable("DISPLAY"),
+                                       qEnvironmentVariable("WAYLAND_DISPLAY"))) {
+        std::fprintf(stderr, "%s\n", problem->toLocal8Bit().constData());
+        return 1;
+    }
+
+    // QApplication keeps argc and argv for the life of the program.
+    static std::vector<QByteArray> qtArguments;
+    static std::vector<char *> qtArgv;
+    for (const QString &argument : command.qtArguments)
+        qtArguments.push_back(argument.toLocal8Bit());
+    for (QByteArray &argument : qtArguments)
+        qtArgv.push_back(argument.data());
+    qtArgv.push_back(nullptr);
+    static int qtArgc = static_cast<int>(qtArguments.size());
+
+    qtHandler = qInstallMessageHandler(endOnFatal);
+    QApplication app(qtArgc, qtArgv.data());
+    qInstallMessageHandler(qtHandler);
     return planetarch::runProgram(app);
 }

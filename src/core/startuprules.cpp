@@ -78,4 +78,29 @@ BannerChoice bannerChoice(int number)
     }
 }
 
+std::optional<QString> displayProblem(QStringView platforms, QStringView display,
+                                      QStringView waylandDisplay)
+{
+    bool wantsX = false;
+    bool wantsWayland = false;
+    const auto entries = platforms.split(u';');
+    for (const QStringView entry : entries) {
+        const QStringView name = entry.left(entry.indexOf(u':')).trimmed();
+        const bool x = name.isEmpty() || name == u"xcb";
+        const bool wayland = name.isEmpty() || name.startsWith(u"wayland");
+        if (!x && !wayland)
+            return std::nullopt; // a platform that needs no display
+        if ((x && !display.isEmpty()) || (wayland && !waylandDisplay.isEmpty()))
+            return std::nullopt;
+        wantsX = wantsX || x;
+        wantsWayland = wantsWayland || wayland;
+    }
+    const QString missing = wantsX && wantsWayland ? QStringLiteral("DISPLAY or WAYLAND_DISPLAY")
+                            : wantsX             ? QStringLiteral("DISPLAY")
+                                                 : QStringLiteral("WAYLAND_DISPLAY");
+    return QStringLiteral("planetarch: no display found: start it from a desktop session (%1 is "
+                          "not set)")
+        .arg(missing);
+}
+
 } // namespace planetarch

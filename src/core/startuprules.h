@@ -32,6 +32,15 @@ std::optional<QString> reminderStamp(const QDateTime &now);
 std::optional<QString> lockFilePath(const QString &runtimeFolder, const QString &fallbackFolder,
                                     QStringView applicationId);
 
+// Whether a window can open at all, decided before Qt is asked (Qt ends the process with an abort,
+// and a core dump, when its display platform has nothing to connect to). platforms is what Qt will
+// try: the -platform option or QT_QPA_PLATFORM, a ";" list of names (with ":" arguments), empty for
+// its default; display and waylandDisplay are DISPLAY and WAYLAND_DISPLAY. xcb needs DISPLAY, a
+// wayland platform WAYLAND_DISPLAY, the default either; any other platform (offscreen, vnc,
+// eglfs...) needs neither. The line to print when none of them can work, else nothing.
+std::optional<QString> displayProblem(QStringView platforms, QStringView display,
+                                      QStringView waylandDisplay);
+
 // The banner draw: x in [0, 1) gives round(x * 6 + 1), halves rounding up, so 1 to 7.
 int coBrandNumber(float x);
 

@@ -25,6 +25,8 @@ private slots:
     void coBrandNumber();
     void bannerChoice_data();
     void bannerChoice();
+    void displayProblem_data();
+    void displayProblem();
 };
 
 void TestStartupRules::reminder_data()
@@ -189,6 +191,46 @@ void TestStartupRules::bannerChoice()
     QFETCH(int, number);
     QFETCH(BannerChoice, choice);
     QCOMPARE(planetarch::bannerChoice(number), choice);
+}
+
+void TestStartupRules::displayProblem_data()
+{
+    QTest::addColumn<QString>("platforms");
+    QTest::addColumn<QString>("display");
+    QTest::addColumn<QString>("waylandDisplay");
+    QTest::addColumn<QString>("missing"); // what the line says is not set; empty: no problem
+    const QString either = u"DISPLAY or WAYLAND_DISPLAY"_s;
+    QTest::newRow("default, nothing") << QString() << QString() << QString() << either;
+    QTest::newRow("default, X") << QString() << u":0"_s << QString() << QString();
+    QTest::newRow("default, Wayland") << QString() << QString() << u"wayland-0"_s << QString();
+    QTest::newRow("xcb, only Wayland") << u"xcb"_s << QString() << u"wayland-0"_s
+                                       << u"DISPLAY"_s;
+    QTest::newRow("xcb with arguments, X") << u"xcb:foo=1"_s << u":1"_s << QString() << QString();
+    QTest::newRow("wayland-egl, only X") << u"wayland-egl"_s << u":0"_s << QString()
+                                         << u"WAYLAND_DISPLAY"_s;
+    QTest::newRow("wayland then xcb, X") << u"wayland;xcb"_s << u":0"_s << QString() << QString();
+    QTest::newRow("wayland then xcb, nothing") << u"wayland;xcb"_s << QString() << QString()
+                                               << either;
+    QTest::newRow("offscreen needs nothing") << u"offscreen"_s << QString() << QString()
+                                             << QString();
+    QTest::newRow("xcb, then vnc") << u"xcb;vnc"_s << QString() << QString() << QString();
+}
+
+void TestStartupRules::displayProblem()
+{
+    QFETCH(QString, platforms);
+    QFETCH(QString, display);
+    QFETCH(QString, waylandDisplay);
+    QFETCH(QString, missing);
+    const std::optional<QString> problem =
+        planetarch::displayProblem(platforms, display, waylandDisplay);
+    if (missing.isEmpty()) {
+        QVERIFY2(!problem, qPrintable(problem.value_or(QString())));
+        return;
+    }
+    QVERIFY(problem);
+    QCOMPARE(*problem, u"planetarch: no display found: start it from a desktop session ("_s +
+                           missing + u" is not set)"_s);
 }
 
 QTEST_APPLESS_MAIN(TestStartupRules)
