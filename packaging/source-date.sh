@@ -7,5 +7,5 @@ dir=$1
 if git -C "$dir" rev-parse --git-dir >/dev/null 2>&1; then
   git -C "$dir" log -1 --format=%ct
 else
-  date -d "$(sed -n 's/^ -- .*>  //p' "$dir/packaging/changelog" | head -n 1)" +%s
+  date -d "$(sed -n 's/^ -- .*>  //p' "$dir/debian/changelog" | head -n 1)" +%s
 fi
