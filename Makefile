@@ -10,14 +10,16 @@ PACKAGES := cmake ninja-build g++ make qt6-base-dev qt6-base-dev-tools libgl-dev
 
 # What Orca says is checked on a private X server with a window manager and a D-Bus session.
 SCREENREADER_PACKAGES := orca openbox xdotool dbus at-spi2-core python3
+# The program on Wayland: a headless compositor with a seat and an IPC that reports windows.
+WAYLAND_PACKAGES := sway qt6-wayland python3
 
 # The fuzz targets are built with clang and its libFuzzer runtime.
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: all deps fuzz-deps screenreader-deps configure build run test check-asan fuzz \
-        check-screenreader ci bench package screenshots clean
+.PHONY: all deps fuzz-deps screenreader-deps wayland-deps configure build run test check-asan \
+        fuzz check-screenreader check-wayland ci bench package screenshots clean
 
 all: build
 
@@ -42,6 +44,9 @@ fuzz-deps: deps
 
 screenreader-deps: deps
 	$(call install_missing,$(SCREENREADER_PACKAGES))
+
+wayland-deps: deps
+	$(call install_missing,$(WAYLAND_PACKAGES))
 
 configure: deps
 	@cmake --preset $(PRESET) >/dev/null
@@ -80,8 +85,14 @@ check-screenreader: screenreader-deps
 	@cmake --build --preset $(TEST_PRESET)
 	@./build-dev/tests/app/check-screenreader
 
+# The program natively on Wayland: windows, titles, application id, the exit window, the lock.
+check-wayland: wayland-deps
+	@cmake --preset $(TEST_PRESET) >/dev/null
+	@cmake --build --preset $(TEST_PRESET)
+	@./build-dev/tests/app/check-wayland
+
 # What CI runs.
-ci: test check-asan fuzz check-screenreader
+ci: test check-asan fuzz check-screenreader check-wayland
 
 # Start-up against the floor program, and one reading; on Xvfb when there is no display.
 bench: configure
