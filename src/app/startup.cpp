@@ -3,6 +3,7 @@
 #include "app/startup.h"
 
 #include "app/instanceguard.h"
+#include "app/settingsfile.h"
 #include "core/identity.h"
 #include "core/randomdraw.h"
 #include "core/startuprules.h"
@@ -14,7 +15,6 @@
 #include "gui/widgets/theme.h"
 
 #include <QApplication>
-#include <QSettings>
 #include <QTimer>
 #include <QWindow>
 
@@ -26,7 +26,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString LastReminderKey = u"UpdateReminder/LastAsked"_s;
+const QString ReminderGroup = u"UpdateReminder"_s;
+const QString LastReminderKey = u"LastAsked"_s;
 
 } // namespace
 
@@ -46,38 +47,30 @@ void configureApplication(QApplication &app)
     app.setQuitOnLastWindowClosed(false);
 }
 
-bool updateReminder(QSettings &settings, const QDateTime &now, bool recordLater)
+bool updateReminder(SettingsFile &settings, const QDateTime &now, bool recordLater)
 {
-    const QVariant stored = settings.value(LastReminderKey);
-    const std::optional<QString> text =
-        stored.isValid() ? std::optional<QString>(stored.toString()) : std::nullopt;
-    const ReminderAction action = reminderAction(text, now.date());
+    const ReminderAction action =
+        reminderAction(settings.value(ReminderGroup, LastReminderKey), now.date());
     if (action == ReminderAction::Nothing)
         return false;
     if (action == ReminderAction::RecordOnly && recordLater)
         return true;
-    // The question is asked only when its date can be remembered: a stamp the clock cannot give
-    // (a year past 9999) counts like a store that cannot be written, and asking then would bring
-    // the question back at every start. Nothing is said about it; start-up goes on.
-    if (!reminderStamp(now) || !settings.isWritable())
+    // The question is asked only once the date of asking is stored: an answer that could not be
+    // remembered would bring the question back at every start. A store that cannot be written (a
+    // read-only folder, a full disk, something that is no file, a clock past year 9999) means
+    // nothing is asked and nothing is said; start-up goes on.
+    if (!recordReminder(settings, now) || action != ReminderAction::Ask)
         return false;
-
-    const bool check =
-        action == ReminderAction::Ask &&
-        messages::question(nullptr, u"There maybe an update to this software available\r"
-                                    u"Do you want to check for an update?"_s);
-    recordReminder(settings, now);
-    if (check)
+    if (messages::question(nullptr, u"There maybe an update to this software available\r"
+                                    u"Do you want to check for an update?"_s))
         links::open(webaddresses::DownloadPage);
     return false;
 }
 
-void recordReminder(QSettings &settings, const QDateTime &now)
+bool recordReminder(SettingsFile &settings, const QDateTime &now)
 {
-    if (const std::optional<QString> stamp = reminderStamp(now)) {
-        settings.setValue(LastReminderKey, *stamp);
-        settings.sync();
-    }
+    const std::optional<QString> stamp = reminderStamp(now);
+    return stamp && settings.setValue(ReminderGroup, LastReminderKey, *stamp);
 }
 
 namespace {
@@ -144,11 +137,8 @@ bool startProgram(InstanceGuard &guard, const QDateTime &now)
         return false;
     }
     randomdraw::seed(static_cast<quint64>(now.toMSecsSinceEpoch()));
-    bool recordLater = false;
-    {
-        QSettings settings;
-        recordLater = updateReminder(settings, now, true);
-    }
+    SettingsFile settings;
+    const bool recordLater = updateReminder(settings, now, true);
     auto *mainWindow = new MainWindow;
     mainWindow->setAttribute(Qt::WA_DeleteOnClose);
     mainWindow->show();
@@ -156,7 +146,7 @@ bool startProgram(InstanceGuard &guard, const QDateTime &now)
     // A first run only notes the date: that waits until the window is on screen.
     if (recordLater) {
         new AfterFirstFrame(mainWindow, [now] {
-            QSettings settings;
+            SettingsFile settings;
             recordReminder(settings, now);
         });
     }

@@ -10,11 +10,11 @@
 #include <QDateTime>
 
 class QApplication;
-class QSettings;
 
 namespace planetarch {
 
 class InstanceGuard;
+class SettingsFile;
 class MainWindow;
 
 void configureApplication(QApplication &app);
@@ -24,11 +24,12 @@ bool startProgram(InstanceGuard &guard, const QDateTime &now);
 
 int runProgram(QApplication &app);
 
-// Asks the update question when it is due and notes today in the settings. A first run (no usable
-// date stored) only notes today; with recordLater it leaves that to the caller and returns true,
-// so start-up can write it once the window is on screen (recordReminder).
-bool updateReminder(QSettings &settings, const QDateTime &now, bool recordLater = false);
-void recordReminder(QSettings &settings, const QDateTime &now);
+// Asks the update question when it is due, once today is stored as the date of asking. A first run
+// (no usable date stored, or a damaged one) only notes today; with recordLater it leaves that to
+// the caller and returns true, so start-up can write it once the window is on screen.
+bool updateReminder(SettingsFile &settings, const QDateTime &now, bool recordLater = false);
+// Stores now as the date of asking; true once it is on disk.
+bool recordReminder(SettingsFile &settings, const QDateTime &now);
 // Raises the banner that the draw picks (startuprules: bannerChoice).
 void raiseDrawnBanner(MainWindow &window, float draw);
 

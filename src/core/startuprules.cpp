@@ -55,6 +55,25 @@ std::optional<QString> lockFilePath(const QString &runtimeFolder, const QString 
     return std::nullopt;
 }
 
+namespace {
+
+bool isUsableFolder(QStringView folder)
+{
+    const QString path = folder.toString();
+    return QDir::isAbsolutePath(path) && QDir::cleanPath(path) != u"/";
+}
+
+} // namespace
+
+std::optional<QString> userFolder(QStringView xdgValue, QStringView home, QStringView belowHome)
+{
+    if (isUsableFolder(xdgValue))
+        return QDir::cleanPath(xdgValue.toString());
+    if (isUsableFolder(home))
+        return QDir::cleanPath(home.toString()) + u'/' + belowHome.toString();
+    return std::nullopt;
+}
+
 int coBrandNumber(float x)
 {
     // Clamped before the conversion, as for any float that may lie outside int's range.

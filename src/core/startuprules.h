@@ -41,6 +41,12 @@ std::optional<QString> lockFilePath(const QString &runtimeFolder, const QString 
 std::optional<QString> displayProblem(QStringView platforms, QStringView display,
                                       QStringView waylandDisplay);
 
+// A per-user folder (configuration, cache): the XDG variable's folder when it names an absolute
+// one, else the given folder below HOME when HOME does; never the filesystem root or a relative
+// folder, so with no usable home there is none. xdgValue is XDG_CONFIG_HOME or XDG_CACHE_HOME,
+// belowHome ".config" or ".cache".
+std::optional<QString> userFolder(QStringView xdgValue, QStringView home, QStringView belowHome);
+
 // The banner draw: x in [0, 1) gives round(x * 6 + 1), halves rounding up, so 1 to 7.
 int coBrandNumber(float x);
 

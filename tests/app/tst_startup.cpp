@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Planetarch developers
 // SPDX-License-Identifier: MIT
 #include "app/instanceguard.h"
+#include "app/settingsfile.h"
 #include "app/startup.h"
 #include "core/randomdraw.h"
 #include "core/webaddresses.h"
@@ -15,10 +16,15 @@
 #include <QFile>
 #include <QPointer>
 #include <QSettings>
-#include <QStandardPaths>
+#include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace planetarch;
 using namespace planetarch::testing;
@@ -60,7 +66,6 @@ private slots:
     void reminder_data();
     void reminder();
     void reminderAsksOnlyOnceADay();
-    void unusableStoreDoesNotStopTheStart();
     void unwritableStoreAsksNothing_data();
     void unwritableStoreAsksNothing();
     void banner_data();
@@ -71,23 +76,57 @@ private slots:
     void endProgramClosesEveryWindowOnce();
 
 private:
+    // The program's own store, where SettingsFile puts it for this test.
+    static QString storePath() { return *SettingsFile::defaultPath(); }
+    static void store(const QString &value)
+    {
+        QSettings(storePath(), QSettings::IniFormat).setValue(Key, value);
+    }
+    static QString stored() { return settingsOf(storePath()).value(Key).toString(); }
+    static QVariantMap settingsOf(const QString &path)
+    {
+        QSettings settings(path, QSettings::IniFormat);
+        QVariantMap values;
+        for (const QString &key : settings.allKeys())
+            values.insert(key, settings.value(key));
+        return values;
+    }
+    // A file of the test row's own: QSettings caches what it read of a path, and may take a
+    // file rewritten within the second at the same size for the one it read.
+    static QString copyOf(const QString &path)
+    {
+        const QString copy = path + u".read"_s;
+        QFile::remove(copy);
+        return QFile::copy(path, copy) ? copy : QString();
+    }
+    QString rowPath() const
+    {
+        return m_dir.filePath(QString::fromLatin1(QTest::currentTestFunction()) + u'-' +
+                              QString::fromLatin1(QTest::currentDataTag()) + u".ini"_s);
+    }
+    static bool writeFile(const QString &path, const QByteArray &bytes)
+    {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+    }
+
     QTemporaryDir m_dir;
     int m_processEnds = 0;
 };
 
 void TestStartup::initTestCase()
 {
-    QStandardPaths::setTestModeEnabled(true);
+    QVERIFY(m_dir.isValid());
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.filePath(u"config"_s)));
     QCoreApplication::setOrganizationName(u"PlanetarchTests"_s);
     QCoreApplication::setApplicationName(u"tst_startup"_s);
-    QVERIFY(m_dir.isValid());
 }
 
 void TestStartup::init()
 {
     m_processEnds = 0;
     shutdown::setProcessEnd([this] { ++m_processEnds; });
-    QSettings().clear();
+    QFile::remove(storePath());
 }
 
 void TestStartup::cleanup()
@@ -102,12 +141,12 @@ void TestStartup::cleanup()
     for (const QPointer<QWidget> &window : std::as_const(owners))
         delete window.data();
     randomdraw::setSource({});
-    QSettings().clear();
+    QFile::remove(storePath());
 }
 
 void TestStartup::reminder_data()
 {
-    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<QByteArray>("file"); // the settings file before, empty for none
     QTest::addColumn<messages::Answer>("answer");
     QTest::addColumn<bool>("asked");
     QTest::addColumn<QString>("storedAfter");
@@ -116,35 +155,49 @@ void TestStartup::reminder_data()
     const QString now = u"2026-12-07T09:00:00"_s;
     const QStringList none;
     const QStringList download{webaddresses::DownloadPage};
-    QTest::newRow("first start") << QVariant() << messages::Answer::Yes << false << now << none;
-    QTest::newRow("14 days later") << QVariant(u"2026-11-23T18:00:00"_s) << messages::Answer::Yes
+    auto file = [](const char *value) {
+        return QByteArray("[UpdateReminder]\nLastAsked=") + value + '\n';
+    };
+    QTest::newRow("first start") << QByteArray() << messages::Answer::Yes << false << now << none;
+    QTest::newRow("14 days later") << file("2026-11-23T18:00:00") << messages::Answer::Yes
                                    << false << u"2026-11-23T18:00:00"_s << none;
     QTest::newRow("15 days later, Yes")
-        << QVariant(u"2026-11-22T08:00:00"_s) << messages::Answer::Yes << true << now << download;
+        << file("2026-11-22T08:00:00") << messages::Answer::Yes << true << now << download;
     QTest::newRow("15 days later, No")
-        << QVariant(u"2026-11-22T08:00:00"_s) << messages::Answer::No << true << now << none;
+        << file("2026-11-22T08:00:00") << messages::Answer::No << true << now << none;
     QTest::newRow("15 days in the future")
-        << QVariant(u"2026-12-22T08:00:00"_s) << messages::Answer::No << true << now << none;
+        << file("2026-12-22T08:00:00") << messages::Answer::No << true << now << none;
     QTest::newRow("a value that is no date is replaced quietly")
-        << QVariant(u"garbage"_s) << messages::Answer::Yes << false << now << none;
+        << file("garbage") << messages::Answer::Yes << false << now << none;
+    QTest::newRow("a serialised value is never unpacked")
+        << file("@Variant(\\0\\0\\0\\t\\0\\0\\0\\x1\\0\\0\\0\\t)") << messages::Answer::Yes
+        << false << now << none;
+    QTest::newRow("other settings stay")
+        << QByteArray("[Other]\nx=\"a, b\"\ny=5\n\n") + file("2026-11-22T08:00:00")
+        << messages::Answer::No << true << now << none;
+    QTest::newRow("a file over 64 KiB is damaged, replaced quietly")
+        << file("2026-11-22T08:00:00") + QByteArray(70 * 1024, ';') << messages::Answer::Yes
+        << false << now << none;
 }
 
+// The file is the one QSettings kept, in its form: files it wrote are read, and it reads ours.
 void TestStartup::reminder()
 {
-    QFETCH(QVariant, stored);
+    QFETCH(QByteArray, file);
     QFETCH(messages::Answer, answer);
     QFETCH(bool, asked);
     QFETCH(QString, storedAfter);
     QFETCH(QStringList, opened);
 
-    QSettings settings(m_dir.filePath(u"reminder.ini"_s), QSettings::IniFormat);
-    settings.clear();
-    if (stored.isValid())
-        settings.setValue(Key, stored);
+    const QString path = rowPath();
+    if (!file.isEmpty())
+        QVERIFY(writeFile(path, file));
+    const QVariantMap before = settingsOf(path);
     MessageRecorder messages;
     messages.answers << answer;
     UrlRecorder urls;
 
+    SettingsFile settings(path);
     updateReminder(settings, Now);
 
     QCOMPARE(messages.texts(), asked ? QStringList{Question} : QStringList());
@@ -153,72 +206,90 @@ void TestStartup::reminder()
         QCOMPARE(messages.shown.first().buttons, messages::Buttons::YesNo);
     }
     QCOMPARE(urls.addresses(), opened);
-    // What was stored survives to the next run.
-    QSettings reread(m_dir.filePath(u"reminder.ini"_s), QSettings::IniFormat);
-    QCOMPARE(reread.value(Key).toString(), storedAfter);
+    // What was stored survives to the next run, and everything else with it.
+    QVariantMap after = settingsOf(copyOf(path));
+    QCOMPARE(after.take(Key).toString(), storedAfter);
+    if (file.size() <= 64 * 1024) {
+        QVariantMap others = before;
+        others.remove(Key);
+        QCOMPARE(after, others);
+    }
 }
 
 void TestStartup::reminderAsksOnlyOnceADay()
 {
-    QSettings settings(m_dir.filePath(u"twice.ini"_s), QSettings::IniFormat);
-    settings.setValue(Key, u"2026-10-01T10:00:00"_s);
+    const QString path = m_dir.filePath(u"twice.ini"_s);
+    QVERIFY(writeFile(path, "[UpdateReminder]\nLastAsked=2026-10-01T10:00:00\n"));
     MessageRecorder messages;
     messages.answers << messages::Answer::No << messages::Answer::No;
+    SettingsFile settings(path);
     updateReminder(settings, Now);
-    updateReminder(settings, Now.addSecs(3600));
+    SettingsFile nextStart(path);
+    updateReminder(nextStart, Now.addSecs(3600));
     QCOMPARE(messages.texts(), QStringList{Question});
-}
-
-void TestStartup::unusableStoreDoesNotStopTheStart()
-{
-    // A folder that cannot be created, even by root: nothing can be read or written there.
-    QSettings settings(u"/proc/planetarch-no-such-folder/settings.ini"_s, QSettings::IniFormat);
-    MessageRecorder messages;
-    updateReminder(settings, Now);
-    QVERIFY(messages.shown.isEmpty());
-    QVERIFY(!settings.contains(Key));
 }
 
 void TestStartup::unwritableStoreAsksNothing_data()
 {
+    QTest::addColumn<QString>("obstacle");
     QTest::addColumn<QDateTime>("now");
-    QTest::addColumn<bool>("readOnly");
-    QTest::newRow("read-only store, asked two months ago") << Now << true;
+    QTest::newRow("a folder at the path") << u"folder"_s << Now;
+    QTest::newRow("a pipe at the path, never waited on") << u"pipe"_s << Now;
+    QTest::newRow("a folder that cannot be made") << u"proc"_s << Now;
+    QTest::newRow("its folder is a file") << u"file folder"_s << Now;
+    QTest::newRow("a full disk") << u"full disk"_s << Now;
     QTest::newRow("clock in year 10000: no stamp to store")
-        << QDateTime(QDate(10000, 1, 1), QTime(9, 0)) << false;
+        << u"none"_s << QDateTime(QDate(10000, 1, 1), QTime(9, 0));
 }
 
-// An answer that cannot be remembered would bring the question back at every start.
+// An answer that cannot be remembered would bring the question back at every start: the date of
+// asking is stored first, and when it cannot be, nothing is asked.
 void TestStartup::unwritableStoreAsksNothing()
 {
+    QFETCH(QString, obstacle);
     QFETCH(QDateTime, now);
-    QFETCH(bool, readOnly);
-    // File permissions do not stop root (CI runs as root): a format that can read but not write
-    // makes a store nobody can write.
-    static const QSettings::Format readOnlyFormat = QSettings::registerFormat(
-        u"readonly"_s,
-        [](QIODevice &device, QSettings::SettingsMap &map) {
-            map.insert(Key, QString::fromUtf8(device.readAll()).trimmed());
-            return true;
-        },
-        nullptr);
-    const QString path = m_dir.filePath(u"store.readonly"_s);
-    {
-        QFile seed(path);
-        QVERIFY(seed.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        seed.write("2026-10-01T10:00:00");
+    const QByteArray asked = "[UpdateReminder]\nLastAsked=2026-10-01T10:00:00\n";
+    QString path = rowPath();
+    if (obstacle == u"folder"_s) {
+        QVERIFY(QDir().mkpath(path));
+    } else if (obstacle == u"pipe"_s) {
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    } else if (obstacle == u"proc"_s) {
+        path = u"/proc/planetarch-no-such-folder/settings.ini"_s; // not even root makes it
+    } else if (obstacle == u"file folder"_s) {
+        QVERIFY(writeFile(m_dir.filePath(u"plain"_s), "a file\n"));
+        path = m_dir.filePath(u"plain/settings.ini"_s);
+    } else {
+        QVERIFY(writeFile(path, asked));
     }
     MessageRecorder messages;
     UrlRecorder urls;
-    for (int start = 0; start < 2; ++start) {
-        QSettings settings(path, readOnly ? readOnlyFormat : QSettings::IniFormat);
-        if (!readOnly)
-            settings.setValue(Key, u"2026-10-01T10:00:00"_s);
+    {
+        // Root ignores file modes, but not a file size limit: writes past 16 bytes fail.
+        const bool full = obstacle == u"full disk"_s;
+        rlimit before{};
+        ::getrlimit(RLIMIT_FSIZE, &before);
+        const rlimit tiny{16, before.rlim_max};
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        if (full)
+            QCOMPARE(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
+        SettingsFile settings(path);
         updateReminder(settings, now);
-        QCOMPARE(settings.value(Key).toString(), u"2026-10-01T10:00:00"_s);
+        if (full)
+            ::setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, oldHandler);
     }
     QVERIFY(messages.shown.isEmpty());
     QVERIFY(urls.opened.isEmpty());
+    if (obstacle == u"full disk"_s || obstacle == u"none"_s) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), asked);
+    }
+    if (obstacle == u"folder"_s)
+        QVERIFY(QFileInfo(path).isDir());
+    if (obstacle == u"pipe"_s)
+        QVERIFY(!QFileInfo(path).isFile() && QFileInfo::exists(path));
 }
 
 void TestStartup::banner_data()
@@ -252,7 +323,7 @@ void TestStartup::banner()
 
 void TestStartup::startAsksThenShowsTheMainWindow()
 {
-    QSettings().setValue(Key, u"2026-11-01T12:00:00"_s);
+    store(u"2026-11-01T12:00:00"_s);
     MessageRecorder messages;
     messages.answers << messages::Answer::Yes;
     UrlRecorder urls;
@@ -277,7 +348,7 @@ void TestStartup::startAsksThenShowsTheMainWindow()
     QVERIFY(window && window->isVisible());
     QWidget *strip = window->findChild<QWidget *>(u"fraFullBrand"_s);
     QCOMPARE(strip->childAt(strip->rect().center())->objectName(), u"lblFullBrand"_s);
-    QCOMPARE(QSettings().value(Key).toString(), u"2026-12-07T09:00:00"_s);
+    QCOMPARE(stored(), u"2026-12-07T09:00:00"_s);
     QCOMPARE(m_processEnds, 0);
 }
 
@@ -286,7 +357,7 @@ void TestStartup::firstRunNotesTheDateOnceTheWindowIsDrawn()
     MessageRecorder messages;
     InstanceGuard guard;
     QVERIFY(startProgram(guard, Now));
-    QTRY_COMPARE(QSettings().value(Key).toString(), u"2026-12-07T09:00:00"_s);
+    QTRY_COMPARE(stored(), u"2026-12-07T09:00:00"_s);
     QVERIFY(messages.shown.isEmpty());
     const QWidgetList windows = QApplication::topLevelWidgets();
     QVERIFY(std::any_of(windows.begin(), windows.end(), [](const QWidget *window) {
@@ -298,7 +369,7 @@ void TestStartup::secondCopyIsToldAndEnds()
 {
     InstanceGuard running;
     QVERIFY(running.acquire());
-    QSettings().setValue(Key, u"2026-01-01T12:00:00"_s); // would ask, if it got that far
+    store(u"2026-01-01T12:00:00"_s); // would ask, if it got that far
 
     MessageRecorder messages;
     InstanceGuard second;
@@ -308,7 +379,7 @@ void TestStartup::secondCopyIsToldAndEnds()
     QCOMPARE(messages.shown.first().icon, messages::Icon::Information);
     QCOMPARE(m_processEnds, 1);
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
-    QCOMPARE(QSettings().value(Key).toString(), u"2026-01-01T12:00:00"_s);
+    QCOMPARE(stored(), u"2026-01-01T12:00:00"_s);
 }
 
 void TestStartup::endProgramClosesEveryWindowOnce()

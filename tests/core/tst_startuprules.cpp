@@ -27,6 +27,8 @@ private slots:
     void bannerChoice();
     void displayProblem_data();
     void displayProblem();
+    void userFolder_data();
+    void userFolder();
 };
 
 void TestStartupRules::reminder_data()
@@ -231,6 +233,31 @@ void TestStartupRules::displayProblem()
     QVERIFY(problem);
     QCOMPARE(*problem, u"planetarch: no display found: start it from a desktop session ("_s +
                            missing + u" is not set)"_s);
+}
+
+void TestStartupRules::userFolder_data()
+{
+    QTest::addColumn<QString>("xdg");
+    QTest::addColumn<QString>("home");
+    QTest::addColumn<QString>("folder"); // a null string for none
+    QTest::newRow("the XDG folder") << u"/home/ann/conf"_s << u"/home/ann"_s << u"/home/ann/conf"_s;
+    QTest::newRow("below HOME") << QString() << u"/home/ann/"_s << u"/home/ann/.config"_s;
+    QTest::newRow("a relative XDG folder is ignored")
+        << u"conf"_s << u"/home/ann"_s << u"/home/ann/.config"_s;
+    QTest::newRow("no HOME") << QString() << QString() << QString();
+    QTest::newRow("HOME is the root") << QString() << u"/"_s << QString();
+    QTest::newRow("XDG is the root, HOME empty") << u"//"_s << u""_s << QString();
+    QTest::newRow("a relative HOME") << QString() << u"."_s << QString();
+}
+
+void TestStartupRules::userFolder()
+{
+    QFETCH(QString, xdg);
+    QFETCH(QString, home);
+    QFETCH(QString, folder);
+    const std::optional<QString> found = planetarch::userFolder(xdg, home, u".config"_s);
+    QCOMPARE(found.value_or(QString()), folder);
+    QCOMPARE(found.has_value(), !folder.isNull());
 }
 
 QTEST_APPLESS_MAIN(TestStartupRules)

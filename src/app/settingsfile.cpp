@@ -1,0 +1,113 @@
+// SPDX-FileCopyrightText: 2026 The Planetarch developers
+// SPDX-License-Identifier: MIT
+#include "app/settingsfile.h"
+
+#include "core/settingstext.h"
+#include "core/startuprules.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace planetarch {
+
+using namespace Qt::StringLiterals;
+
+std::optional<QString> SettingsFile::defaultPath()
+{
+    const std::optional<QString> folder =
+        userFolder(qEnvironmentVariable("XDG_CONFIG_HOME"), qEnvironmentVariable("HOME"),
+                   u".config"_s);
+    if (!folder)
+        return std::nullopt;
+    return *folder + u'/' + QCoreApplication::organizationName() + u'/' +
+           QCoreApplication::applicationName() + u".conf"_s;
+}
+
+SettingsFile::SettingsFile(std::optional<QString> path) : m_path(std::move(path))
+{
+    if (!m_path)
+        return;
+#ifdef Q_OS_UNIX
+    const QByteArray name = QFile::encodeName(*m_path);
+    struct stat entry {};
+    if (::stat(name.constData(), &entry) != 0) {
+        // Nothing there yet: a first run. Any other failure leaves it alone.
+        m_usable = errno == ENOENT;
+        return;
+    }
+    if (!S_ISREG(entry.st_mode))
+        return; // a pipe, socket, device or folder: never opened, never waited on
+    // Not blocking, in case what was a file a moment ago is a pipe by now.
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    QByteArray bytes;
+    if (::fstat(fd, &entry) == 0 && S_ISREG(entry.st_mode)) {
+        m_usable = true;
+        bytes.resize(settingstext::SizeLimit + 1);
+        qsizetype filled = 0;
+        while (filled < bytes.size()) {
+            const ssize_t got = ::read(fd, bytes.data() + filled, size_t(bytes.size() - filled));
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got <= 0)
+                break;
+            filled += got;
+        }
+        bytes.truncate(filled);
+    }
+    ::close(fd);
+#else
+    const QFileInfo entry(*m_path);
+    if (entry.exists() && !entry.isFile())
+        return;
+    m_usable = true;
+    QFile file(*m_path);
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.read(settingstext::SizeLimit + 1);
+#endif
+    // Larger than any file of ours: damaged, read as empty, replaced by the next write.
+    if (bytes.size() <= settingstext::SizeLimit)
+        m_text = QString::fromUtf8(bytes);
+}
+
+std::optional<QString> SettingsFile::value(const QString &group, const QString &key) const
+{
+    return settingstext::value(m_text, group, key);
+}
+
+bool SettingsFile::setValue(const QString &group, const QString &key, const QString &value)
+{
+    if (!m_usable || !QDir().mkpath(QFileInfo(*m_path).path()))
+        return false;
+    const QString text = settingstext::withValue(m_text, group, key, value);
+    const QByteArray bytes = text.toUtf8();
+    // Written whole into a new file that then replaces the old one, or not at all. Unbuffered,
+    // so that a full disk shows in the write itself, not in a flush nobody checks.
+    QSaveFile file(*m_path);
+    file.setDirectWriteFallback(false);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        file.commit();
+        return false;
+    }
+    if (!file.commit())
+        return false;
+    m_text = text;
+    return true;
+}
+
+} // namespace planetarch

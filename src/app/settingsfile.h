@@ -1,0 +1,39 @@
+// SPDX-FileCopyrightText: 2026 The Planetarch developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace planetarch {
+
+// The program's settings file, where QSettings kept it ($XDG_CONFIG_HOME/<organisation>/<application>.conf,
+// in QSettings' own text form), read and written without QSettings. What lies at its path is
+// looked at before anything is opened: a regular file, or a link to one, is read (at most
+// settingstext::SizeLimit bytes) and written whole and atomically; a pipe, socket, device or
+// folder is never opened, and the settings are then unusable. Nothing here ever waits.
+class SettingsFile final
+{
+public:
+    // The file for the running program, or none when there is no usable home (nothing is ever
+    // made at the filesystem root).
+    static std::optional<QString> defaultPath();
+
+    explicit SettingsFile(std::optional<QString> path = defaultPath());
+
+    // False when there is nothing that may be read or written: no path, or no regular file at it.
+    bool isUsable() const { return m_usable; }
+    // A value as written; nothing when the file has none or is damaged (too large to be ours).
+    std::optional<QString> value(const QString &group, const QString &key) const;
+    // Stores a value, the rest of the file kept. True only once it is really on disk: false for
+    // an unusable file, a folder that cannot be made or written, a full disk.
+    bool setValue(const QString &group, const QString &key, const QString &value);
+
+private:
+    std::optional<QString> m_path;
+    QString m_text;
+    bool m_usable = false;
+};
+
+} // namespace planetarch

@@ -1,0 +1,29 @@
+// SPDX-FileCopyrightText: 2026 The Planetarch developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+namespace planetarch {
+
+// The settings file as plain text, in the INI form QSettings writes ("[Group]" lines, then
+// "Key=value" lines): read and written here without QVariant, whose serialised values ("@Variant(...)")
+// a damaged file could make arbitrarily deep.
+namespace settingstext {
+
+// A larger file is damaged: nothing is read from it, and writing a value replaces it.
+constexpr qsizetype SizeLimit = 64 * 1024;
+
+// The value of key in group, as written (blanks around it trimmed), or nothing.
+std::optional<QString> value(QStringView text, QStringView group, QStringView key);
+
+// The text with key in group set to value: its line rewritten, or added at the end of its group,
+// or the group added at the end; every other line kept as it was. A value holds no line break.
+QString withValue(QStringView text, QStringView group, QStringView key, QStringView value);
+
+} // namespace settingstext
+
+} // namespace planetarch
