@@ -5,141 +5,198 @@
 #include "core/identity.h"
 #include "core/startuprules.h"
 
-#include <QDateTime>
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
-#include <QThread>
+#include <QLockFile>
+#include <QSysInfo>
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
 namespace planetarch {
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-// A copy that is starting writes its lock's contents microseconds after creating the file; an
-// unreadable lock younger than this may be one being written, older it is one left behind.
-constexpr qint64 WritingGraceMs = 1000;
-
-// The runtime folder, or nothing when there is no usable one. When XDG_RUNTIME_DIR is unset Qt
-// makes up a folder in the temporary folder, and with a broken TMPDIR that temporary folder is
-// empty: Qt would make (as root) a folder at the filesystem root. It is asked only when that
-// cannot happen.
+// XDG_RUNTIME_DIR, when it names an existing folder of this user's. Qt's own stand-in for a
+// missing one (a folder it makes in the temporary folder, at the filesystem root when TMPDIR is
+// broken) is never used.
 QString runtimeFolder()
 {
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        const QString temporary = QDir::tempPath();
-        if (!QDir::isAbsolutePath(temporary) || QDir::cleanPath(temporary) == u"/")
-            return {};
-    }
-    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-}
-
-// A private folder for the lock when the system offers no runtime folder.
-QString fallbackFolder()
-{
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-    if (folder.isEmpty() || !QDir().mkpath(folder))
+    const QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!QDir::isAbsolutePath(folder) || QDir::cleanPath(folder) == u"/")
         return {};
-    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+#ifdef Q_OS_UNIX
+    struct stat entry {};
+    if (::stat(QFile::encodeName(folder).constData(), &entry) != 0 || !S_ISDIR(entry.st_mode) ||
+        entry.st_uid != ::getuid())
+        return {};
+#endif
     return folder;
 }
+
+// The private folder: the user's cache folder for the program, as Qt names it.
+QString fallbackFolder()
+{
+    const std::optional<QString> cache = userFolder(
+        qEnvironmentVariable("XDG_CACHE_HOME"), qEnvironmentVariable("HOME"), u".cache"_s);
+    if (!cache)
+        return {};
+    return *cache + u'/' + QCoreApplication::organizationName() + u'/' +
+           QCoreApplication::applicationName();
+}
+
+QString lockIn(const QString &folder)
+{
+    return lockFilePath(folder, QString(), identity::ApplicationId).value_or(QString());
+}
+
+#ifdef Q_OS_UNIX
+bool sameFile(const struct stat &a, const struct stat &b)
+{
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+#endif
 
 } // namespace
 
 InstanceGuard::InstanceGuard()
+    : m_runtimeLock(lockIn(runtimeFolder())), m_fallbackLock(lockIn(fallbackFolder()))
 {
-    const QString runtime = runtimeFolder();
-    const QString &id = identity::ApplicationId;
-    const std::optional<QString> path =
-        lockFilePath(runtime, runtime.isEmpty() ? fallbackFolder() : QString(), id);
-    if (!path)
-        return; // nowhere to keep a lock: the program runs unguarded rather than not at all
-    m_lock = std::make_unique<QLockFile>(*path);
-    // Held for the life of the process, so age says nothing: only a dead owner makes it stale.
-    m_lock->setStaleLockTime(0);
+}
+
+InstanceGuard::~InstanceGuard()
+{
+#ifdef Q_OS_UNIX
+    if (m_fd < 0)
+        return;
+    // Removed while still held, and only if the path still names this very file.
+    struct stat held {}, named {};
+    const QByteArray name = QFile::encodeName(m_held);
+    if (::fstat(m_fd, &held) == 0 && ::lstat(name.constData(), &named) == 0 &&
+        sameFile(held, named))
+        ::unlink(name.constData());
+    ::close(m_fd);
+#endif
 }
 
 bool InstanceGuard::acquire()
 {
-    if (!m_lock || m_lock->isLocked())
+#ifdef Q_OS_UNIX
+    if (m_fd >= 0)
         return true;
-    // Bounded: each round either takes the lock, decides, or waits a little for a lock being
-    // written (at most the grace time in all).
-    for (int round = 0; round < 100; ++round) {
-        if (m_lock->tryLock(0))
-            return true;
-        if (m_lock->error() != QLockFile::LockFailedError)
-            return true; // cannot be made at all: start anyway
-        switch (clearUnheldLock()) {
-        case Obstacle::HeldByRunningCopy:
+    for (const QString &path : {m_runtimeLock, m_fallbackLock}) {
+        if (path.isEmpty())
+            continue;
+        if (path == m_fallbackLock && !QDir().mkpath(QFileInfo(path).path()))
+            break;
+        if (path == m_fallbackLock)
+            QFile::setPermissions(QFileInfo(path).path(),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        switch (lockAt(path)) {
+        case Outcome::HeldByAnother:
             return false;
-        case Obstacle::Unusable:
+        case Outcome::Unusable:
+            continue; // the next place, if any
+        case Outcome::Held:
+            // A copy that met something else at the runtime path keeps its lock in the private
+            // folder: copies that found different paths still see each other.
+            if (path == m_runtimeLock && isHeldByAnother(m_fallbackLock))
+                return false;
             return true;
-        case Obstacle::BeingWritten:
-            QThread::msleep(WritingGraceMs / 20);
-            break;
-        case Obstacle::Cleared:
-            break;
         }
     }
-    return false;
-}
-
-// Qt takes over a lock whose owner is gone, but only when it can read the owner from the file.
-// This handles what it cannot read.
-InstanceGuard::Obstacle InstanceGuard::clearUnheldLock()
-{
-    qint64 pid = 0;
-    QString host;
-    QString application;
-    if (m_lock->getLockInfo(&pid, &host, &application))
-        return Obstacle::HeldByRunningCopy; // readable, and Qt found its owner alive
-
-    const QString path = m_lock->fileName();
-    const QFileInfo entry(path);
-    if (entry.isSymLink()) {
-        // Qt never makes a lock that is a link. Remove the link itself; what it points to is not
-        // ours and is neither opened for writing nor removed.
-        return QFile::remove(path) ? Obstacle::Cleared : Obstacle::Unusable;
-    }
-    if (entry.isDir())
-        return QDir().rmdir(path) ? Obstacle::Cleared : Obstacle::Unusable;
-    if (!entry.exists())
-        return Obstacle::Cleared; // gone meanwhile: try again
-    if (!entry.isFile())
-        return Obstacle::Unusable; // a pipe or a device: never opened
-    const qint64 age = entry.lastModified().msecsTo(QDateTime::currentDateTime());
-    if (age >= 0 && age < WritingGraceMs)
-        return Obstacle::BeingWritten;
-    return removeIfUnheld(path);
-}
-
-// An empty or damaged lock file is removed only after taking its exclusive lock, which a running
-// copy holds for as long as it runs, even when its file has been emptied.
-InstanceGuard::Obstacle InstanceGuard::removeIfUnheld(const QString &path)
-{
-#ifdef Q_OS_UNIX
-    // Opened for reading only, never through a link, never blocking: flock needs no more.
-    const QByteArray name = QFile::encodeName(path);
-    const int fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return errno == ENOENT ? Obstacle::Cleared : Obstacle::Unusable;
-    Obstacle result = Obstacle::Unusable;
-    if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
-        result = ::unlink(name.constData()) == 0 ? Obstacle::Cleared : Obstacle::Unusable;
-    else if (errno == EWOULDBLOCK)
-        result = Obstacle::HeldByRunningCopy;
-    ::close(fd);
-    return result;
+    return true; // nowhere to keep a lock: the program runs unguarded rather than not at all
 #else
-    return m_lock->removeStaleLockFile() ? Obstacle::Cleared : Obstacle::HeldByRunningCopy;
+    if (!m_lock) {
+        const QString &path = m_runtimeLock.isEmpty() ? m_fallbackLock : m_runtimeLock;
+        if (path.isEmpty() || !QDir().mkpath(QFileInfo(path).path()))
+            return true;
+        m_lock = std::make_unique<QLockFile>(path);
+        m_lock->setStaleLockTime(0);
+    }
+    if (m_lock->isLocked() || m_lock->tryLock(0))
+        return true;
+    return m_lock->error() != QLockFile::LockFailedError;
 #endif
 }
+
+#ifdef Q_OS_UNIX
+InstanceGuard::Outcome InstanceGuard::lockAt(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    // Bounded: a round ends when the path changed under us (another copy made or ended its lock).
+    for (int round = 0; round < 20; ++round) {
+        struct stat entry {};
+        int fd = -1;
+        if (::lstat(name.constData(), &entry) != 0) {
+            if (errno != ENOENT)
+                return Outcome::Unusable;
+            fd = ::open(name.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+            if (fd < 0 && errno == EEXIST)
+                continue;
+        } else if (S_ISREG(entry.st_mode)) {
+            fd = ::open(name.constData(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+            if (fd < 0 && errno == ENOENT)
+                continue;
+        } else {
+            return Outcome::Unusable; // a link, pipe, socket, device or folder: left as it is
+        }
+        if (fd < 0)
+            return Outcome::Unusable;
+        struct stat opened {};
+        if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+            ::close(fd);
+            return Outcome::Unusable;
+        }
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            const bool held = errno == EWOULDBLOCK;
+            ::close(fd);
+            return held ? Outcome::HeldByAnother : Outcome::Unusable;
+        }
+        // Locked; but a copy ending meanwhile may have removed this file, and another made a new
+        // one at the path. Only the file the path names counts.
+        if (::lstat(name.constData(), &entry) != 0 || !sameFile(entry, opened)) {
+            ::close(fd);
+            continue;
+        }
+        // For people who look: who holds it, as Qt's lock files say.
+        const QByteArray owner = QByteArray::number(QCoreApplication::applicationPid()) + '\n' +
+                                 QCoreApplication::applicationName().toUtf8() + '\n' +
+                                 QSysInfo::machineHostName().toUtf8() + '\n';
+        [[maybe_unused]] const bool noted =
+            ::ftruncate(fd, 0) == 0 &&
+            ::pwrite(fd, owner.constData(), size_t(owner.size()), 0) == owner.size();
+        m_fd = fd;
+        m_held = path;
+        return Outcome::Held;
+    }
+    return Outcome::Unusable;
+}
+
+bool InstanceGuard::isHeldByAnother(const QString &path) const
+{
+    if (path.isEmpty())
+        return false;
+    const QByteArray name = QFile::encodeName(path);
+    struct stat entry {};
+    if (::lstat(name.constData(), &entry) != 0 || !S_ISREG(entry.st_mode))
+        return false;
+    const int fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool held = ::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    ::close(fd);
+    return held;
+}
+#endif
 
 } // namespace planetarch

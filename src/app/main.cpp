@@ -52,6 +52,8 @@ int main(int argc, char *argv[])
         return 1;
     }
 
+    planetarch::prepareEnvironment();
+
     // QApplication keeps argc and argv for the life of the program.
     static std::vector<QByteArray> qtArguments;
     static std::vector<char *> qtArgv;

@@ -15,6 +15,7 @@
 #include "gui/widgets/theme.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QTimer>
 #include <QWindow>
 
@@ -30,6 +31,15 @@ const QString ReminderGroup = u"UpdateReminder"_s;
 const QString LastReminderKey = u"LastAsked"_s;
 
 } // namespace
+
+void prepareEnvironment()
+{
+    // Qt makes a stand-in runtime folder in the temporary folder when XDG_RUNTIME_DIR is missing;
+    // with a TMPDIR that names no folder, the temporary folder is "" and that would be at the root.
+    if (const QString temporary = qEnvironmentVariable("TMPDIR");
+        !temporary.isEmpty() && !QFileInfo(temporary).isDir())
+        qunsetenv("TMPDIR");
+}
 
 void configureApplication(QApplication &app)
 {

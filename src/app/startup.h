@@ -17,6 +17,10 @@ class InstanceGuard;
 class SettingsFile;
 class MainWindow;
 
+// Before the QApplication exists: mends what in the environment would have Qt make folders at the
+// filesystem root.
+void prepareEnvironment();
+
 void configureApplication(QApplication &app);
 
 // False when another copy runs: the user has been told and the program has ended.

@@ -61,6 +61,7 @@ public slots:
 
 int main(int argc, char *argv[])
 {
+    prepareEnvironment();
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
 

@@ -15,9 +15,16 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstring>
+#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 using planetarch::identity::ApplicationId;
@@ -43,7 +50,12 @@ private slots:
     void copiesStartedTogetherLeaveExactlyOne();
     void leftoversAtTheLockPathDoNotBlock_data();
     void leftoversAtTheLockPathDoNotBlock();
+    void delayedCopiesAgainstADamagedLockLeaveOne();
     void emptiedLockOfARunningCopyStillRefuses();
+    void whateverIsAtTheSettingsPathTheWindowComes_data();
+    void whateverIsAtTheSettingsPathTheWindowComes();
+    void nothingIsMadeAtTheFilesystemRoot_data();
+    void nothingIsMadeAtTheFilesystemRoot();
     void noRuntimeFolderUsesAPrivateOne();
     void closingTheMainWindowLeavesTheExitWindow();
     void closingTheExitWindowEndsTheProgram();
@@ -54,6 +66,10 @@ private:
     QProcess *start(const QString &program, const QStringList &arguments = {},
                     std::optional<QProcessEnvironment> environment = std::nullopt);
     QString lockPath() const { return m_runtime->filePath(ApplicationId + u".lock"_s); }
+    QString privateLockPath() const
+    {
+        return m_home->filePath(u".cache/Orvanel/Planetarch/"_s + ApplicationId + u".lock"_s);
+    }
     // Reads the process's output until a line starts with one of the prefixes.
     static bool waitForLine(QProcess *process, const QStringList &prefixes,
                             QString *line = nullptr);
@@ -179,33 +195,50 @@ void TestProcesses::copiesStartedTogetherLeaveExactlyOne()
 void TestProcesses::leftoversAtTheLockPathDoNotBlock_data()
 {
     QTest::addColumn<QString>("leftover");
-    QTest::addColumn<bool>("fresh"); // made just now, as if a copy were writing it
-    QTest::newRow("empty file (killed between creating and writing)") << u"empty"_s << false;
-    QTest::newRow("empty file, made a moment ago") << u"empty"_s << true;
-    QTest::newRow("garbage") << u"garbage"_s << false;
-    QTest::newRow("empty directory") << u"directory"_s << false;
+    QTest::addColumn<bool>("takenOver"); // a regular file: locked in place; else left as it is
+    QTest::newRow("empty file (killed between creating and writing)") << u"empty"_s << true;
+    QTest::newRow("empty file, made a moment ago") << u"fresh"_s << true;
+    QTest::newRow("garbage") << u"garbage"_s << true;
+    QTest::newRow("another machine's lock, its pid dead") << u"foreign"_s << true;
+    QTest::newRow("empty folder") << u"folder"_s << false;
+    QTest::newRow("folder with a file") << u"full folder"_s << false;
     QTest::newRow("dangling symlink") << u"dangling"_s << false;
     QTest::newRow("symlink to the user's file") << u"symlink"_s << false;
+    QTest::newRow("named pipe") << u"pipe"_s << false;
+    QTest::newRow("socket") << u"socket"_s << false;
 }
 
 void TestProcesses::leftoversAtTheLockPathDoNotBlock()
 {
     QFETCH(QString, leftover);
-    QFETCH(bool, fresh);
+    QFETCH(bool, takenOver);
     const QString userFile = m_home->filePath(u"notes.txt"_s);
     const QByteArray notes = "the user's own notes\n";
-    if (leftover == u"empty"_s || leftover == u"garbage"_s) {
+    const QByteArray path = QFile::encodeName(lockPath());
+    const std::map<QString, QByteArray> contents{
+        {u"empty"_s, {}}, {u"fresh"_s, {}}, {u"garbage"_s, "\x7f\x01 not a lock\n"},
+        {u"foreign"_s, "999999\nPlanetarch\nanother-machine\n"}};
+    if (contents.count(leftover)) {
         QFile file(lockPath());
         QVERIFY(file.open(QIODevice::WriteOnly));
-        if (leftover == u"garbage"_s)
-            file.write("\x7f\x01 not a lock\n");
-        file.close();
-        if (!fresh)
-            QVERIFY(file.open(QIODevice::ReadWrite) &&
-                    file.setFileTime(QDateTime::currentDateTime().addSecs(-60),
+        file.write(contents.at(leftover));
+        if (leftover != u"fresh"_s)
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-60),
                                      QFileDevice::FileModificationTime));
-    } else if (leftover == u"directory"_s) {
+    } else if (leftover.endsWith(u"folder"_s)) {
         QVERIFY(QDir().mkdir(lockPath()));
+        if (leftover == u"full folder"_s)
+            QVERIFY(QFile(lockPath() + u"/inside"_s).open(QIODevice::WriteOnly));
+    } else if (leftover == u"pipe"_s) {
+        QVERIFY(::mkfifo(path.constData(), 0600) == 0);
+    } else if (leftover == u"socket"_s) {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        QVERIFY(size_t(path.size()) < sizeof address.sun_path);
+        std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+        QVERIFY(::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0);
+        ::close(fd);
     } else {
         QFile file(userFile);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(notes) == notes.size());
@@ -213,16 +246,22 @@ void TestProcesses::leftoversAtTheLockPathDoNotBlock()
         const QString target = leftover == u"dangling"_s ? m_home->filePath(u"gone"_s) : userFile;
         QVERIFY(QFile::link(target, lockPath()));
     }
+    struct stat before {};
+    QVERIFY(::lstat(path.constData(), &before) == 0);
 
     QProcess *program = start(ProbePath);
     QString ready;
     QVERIFY(waitForLine(program, {u"ready:"_s, AlreadyRunning}, &ready));
     QCOMPARE(ready, u"ready: frmMain"_s);
-    // It holds a real lock now: the next copy is refused.
-    QVERIFY(QFileInfo(lockPath()).isFile() && !QFileInfo(lockPath()).isSymLink());
     QProcess *second = start(ProbePath);
     QVERIFY(waitForLine(second, {AlreadyRunning}));
-    // What a link pointed to was neither written nor removed, nor created.
+    // What is no lock file is left as it was, and the lock went to the private folder; a lock
+    // file is the running copy's now.
+    struct stat after {};
+    QVERIFY(::lstat(path.constData(), &after) == 0);
+    QCOMPARE(after.st_ino, before.st_ino);
+    QCOMPARE(after.st_mode & S_IFMT, before.st_mode & S_IFMT);
+    QCOMPARE(QFile::exists(privateLockPath()), !takenOver);
     if (leftover == u"symlink"_s) {
         QFile file(userFile);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -230,6 +269,30 @@ void TestProcesses::leftoversAtTheLockPathDoNotBlock()
     }
     if (leftover == u"dangling"_s)
         QVERIFY(!QFile::exists(m_home->filePath(u"gone"_s)));
+}
+
+// Two copies a little apart against a damaged lock that no one holds: one takes it over, the
+// other is refused, never both (a copy may no longer remove the other's fresh lock by name).
+void TestProcesses::delayedCopiesAgainstADamagedLockLeaveOne()
+{
+    for (int round = 0; round < 20; ++round) {
+        QFile::remove(lockPath());
+        QFile damaged(lockPath());
+        QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("\x01") == 1);
+        damaged.close();
+        QProcess *first = start(ProbePath);
+        QTest::qSleep(round * 20);
+        QProcess *second = start(ProbePath);
+        QStringList outcomes;
+        for (QProcess *copy : {first, second}) {
+            QString line;
+            QVERIFY(waitForLine(copy, {u"ready:"_s, AlreadyRunning}, &line));
+            outcomes << line.section(u':', 0, 0);
+        }
+        outcomes.sort();
+        QCOMPARE(outcomes, (QStringList{u"message"_s, u"ready"_s}));
+        cleanup();
+    }
 }
 
 void TestProcesses::emptiedLockOfARunningCopyStillRefuses()
@@ -272,6 +335,101 @@ void TestProcesses::noRuntimeFolderUsesAPrivateOne()
     QProcess *second = start(ProbePath, {}, environment);
     QVERIFY(waitForLine(second, {AlreadyRunning}));
     QVERIFY(QDir(m_runtime->path()).isEmpty());
+}
+
+void TestProcesses::whateverIsAtTheSettingsPathTheWindowComes_data()
+{
+    QTest::addColumn<QString>("obstacle");
+    QTest::addColumn<QByteArray>("file"); // the settings file, for the rows that make one
+    QTest::addColumn<bool>("asked");
+    const QByteArray due = "[UpdateReminder]\nLastAsked=2020-01-01T10:00:00\n";
+    QTest::newRow("a pipe") << u"pipe"_s << QByteArray() << false;
+    QTest::newRow("a socket") << u"socket"_s << QByteArray() << false;
+    QTest::newRow("a folder") << u"folder"_s << QByteArray() << false;
+    QTest::newRow("a pipe at its lock") << u"pipe at lock"_s << due << true;
+    QTest::newRow("a folder at its lock") << u"folder at lock"_s << due << true;
+    QByteArray nested = "[UpdateReminder]\nLastAsked=@Variant(";
+    for (int depth = 0; depth < 200000; ++depth)
+        nested += "\\0\\0\\0\\t\\0\\0\\0\\x1";
+    QTest::newRow("a deeply nested serialised list") << u"damaged"_s << nested + ")\n" << false;
+    QTest::newRow("a 70 KiB file") << u"damaged"_s << due + QByteArray(70 * 1024, ';') << false;
+}
+
+// The window always comes, nothing waits on what is no file, and a damaged file is replaced once
+// the window is drawn; the settings' own lock file plays no part.
+void TestProcesses::whateverIsAtTheSettingsPathTheWindowComes()
+{
+    QFETCH(QString, obstacle);
+    QFETCH(QByteArray, file);
+    QFETCH(bool, asked);
+    const QString settings = m_home->filePath(u".config/Orvanel/Planetarch.conf"_s);
+    QVERIFY(QDir().mkpath(QFileInfo(settings).path()));
+    const QString at = obstacle.endsWith(u"at lock"_s) ? settings + u".lock"_s : settings;
+    const QByteArray path = QFile::encodeName(at);
+    if (!file.isEmpty()) {
+        QFile seed(settings);
+        QVERIFY(seed.open(QIODevice::WriteOnly) && seed.write(file) == file.size());
+    }
+    if (obstacle.startsWith(u"pipe"_s)) {
+        QVERIFY(::mkfifo(path.constData(), 0600) == 0);
+    } else if (obstacle.startsWith(u"folder"_s)) {
+        QVERIFY(QDir().mkdir(at));
+    } else if (obstacle == u"socket"_s) {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        QVERIFY(size_t(path.size()) < sizeof address.sun_path);
+        std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+        QVERIFY(::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0);
+        ::close(fd);
+    }
+
+    QProcess *program = start(ProbePath);
+    QString line;
+    QVERIFY(waitForLine(program, {u"message:"_s, u"ready:"_s}, &line));
+    QCOMPARE(line.startsWith(u"message: There maybe an update"_s), asked);
+    if (asked)
+        QVERIFY(waitForLine(program, {u"ready:"_s}));
+    if (file.isEmpty()) {
+        QVERIFY(!QFileInfo(settings).isFile()); // left as it is
+        return;
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(settings).size() < 1024, 10000);
+    QFile stored(settings);
+    QVERIFY(stored.open(QIODevice::ReadOnly));
+    QVERIFY(stored.readAll().contains("LastAsked=" + QDate::currentDate().toString(Qt::ISODate).toLatin1()));
+}
+
+void TestProcesses::nothingIsMadeAtTheFilesystemRoot_data()
+{
+    QTest::addColumn<bool>("homeSet"); // set but empty, or unset
+    QTest::newRow("HOME empty") << true;
+    QTest::newRow("HOME unset") << false;
+}
+
+// With no usable home, runtime folder or temporary folder, the program still starts, and neither
+// it nor Qt makes anything at the filesystem root (which root could).
+void TestProcesses::nothingIsMadeAtTheFilesystemRoot()
+{
+    QFETCH(bool, homeSet);
+    const QStringList before = QDir(u"/"_s).entryList(QDir::AllEntries | QDir::Hidden);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME"})
+        environment.remove(QString::fromLatin1(name));
+    if (homeSet)
+        environment.insert(u"HOME"_s, QString());
+    environment.insert(u"XDG_RUNTIME_DIR"_s, u"/nonexistent/run"_s);
+    environment.insert(u"TMPDIR"_s, u"/nonexistent"_s);
+    environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    auto process = std::make_unique<QProcess>();
+    process->setProcessEnvironment(environment);
+    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process->start(ProbePath, {u"--close-main"_s, u"--then-exit"_s});
+    QString line;
+    QVERIFY(waitForLine(process.get(), {u"ended:"_s}, &line));
+    QCOMPARE(line, u"ended: 0"_s);
+    QVERIFY(process->waitForFinished(20000));
+    QCOMPARE(QDir(u"/"_s).entryList(QDir::AllEntries | QDir::Hidden), before);
 }
 
 void TestProcesses::closingTheMainWindowLeavesTheExitWindow()

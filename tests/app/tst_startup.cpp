@@ -82,7 +82,7 @@ private:
     {
         QSettings(storePath(), QSettings::IniFormat).setValue(Key, value);
     }
-    static QString stored() { return settingsOf(storePath()).value(Key).toString(); }
+    static QString stored() { return settingsOf(copyOf(storePath())).value(Key).toString(); }
     static QVariantMap settingsOf(const QString &path)
     {
         QSettings settings(path, QSettings::IniFormat);
