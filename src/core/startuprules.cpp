@@ -44,17 +44,6 @@ std::optional<QString> reminderStamp(const QDateTime &now)
     return stamp;
 }
 
-std::optional<QString> lockFilePath(const QString &runtimeFolder, const QString &fallbackFolder,
-                                    QStringView applicationId)
-{
-    for (const QString &folder : {runtimeFolder, fallbackFolder}) {
-        if (QDir::isAbsolutePath(folder) && QDir::cleanPath(folder) != u"/")
-            return QDir::cleanPath(folder) + u'/' + applicationId.toString() +
-                   QStringLiteral(".lock");
-    }
-    return std::nullopt;
-}
-
 namespace {
 
 bool isUsableFolder(QStringView folder)
@@ -64,6 +53,17 @@ bool isUsableFolder(QStringView folder)
 }
 
 } // namespace
+
+std::optional<QString> lockFilePath(const QString &runtimeFolder, const QString &fallbackFolder,
+                                    QStringView applicationId)
+{
+    for (const QString &folder : {runtimeFolder, fallbackFolder}) {
+        if (isUsableFolder(folder))
+            return QDir::cleanPath(folder) + u'/' + applicationId.toString() +
+                   QStringLiteral(".lock");
+    }
+    return std::nullopt;
+}
 
 std::optional<QString> userFolder(QStringView xdgValue, QStringView home, QStringView belowHome)
 {
