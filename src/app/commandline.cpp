@@ -85,12 +85,18 @@ CommandLine parseCommandLine(const QStringList &arguments)
 
     if (!parser.parse(arguments)) {
         return {CommandLine::Action::Error,
-                ProgramName + u": "_s + parser.errorText() + u'\n' + usage(parser), 2, {}, {}};
+                ProgramName + u": "_s + parser.errorText() + u'\n' + usage(parser),
+                2,
+                {},
+                {}};
     }
     if (parser.isSet(help))
         return {CommandLine::Action::Help, usage(parser), 0, {}, {}};
     if (parser.isSet(version))
-        return {CommandLine::Action::Version, ProgramName + u' ' + identity::Version + u'\n', 0, {},
+        return {CommandLine::Action::Version,
+                ProgramName + u' ' + identity::Version + u'\n',
+                0,
+                {},
                 {}};
     CommandLine run;
     run.qtArguments = splitQtOptions(arguments);

@@ -35,7 +35,9 @@ QString runtimeFolder()
     if (!QDir::isAbsolutePath(folder) || QDir::cleanPath(folder) == u"/")
         return {};
 #ifdef Q_OS_UNIX
-    struct stat entry {};
+    struct stat entry
+    {
+    };
     if (::stat(QFile::encodeName(folder).constData(), &entry) != 0 || !S_ISDIR(entry.st_mode) ||
         entry.st_uid != ::getuid())
         return {};
@@ -46,8 +48,8 @@ QString runtimeFolder()
 // The private folder: the user's cache folder for the program, as Qt names it.
 QString fallbackFolder()
 {
-    const std::optional<QString> cache = userFolder(
-        qEnvironmentVariable("XDG_CACHE_HOME"), qEnvironmentVariable("HOME"), u".cache"_s);
+    const std::optional<QString> cache = userFolder(qEnvironmentVariable("XDG_CACHE_HOME"),
+                                                    qEnvironmentVariable("HOME"), u".cache"_s);
     if (!cache)
         return {};
     return *cache + u'/' + QCoreApplication::organizationName() + u'/' +
@@ -79,7 +81,9 @@ InstanceGuard::~InstanceGuard()
     if (m_fd < 0)
         return;
     // Removed while still held, and only if the path still names this very file.
-    struct stat held {}, named {};
+    struct stat held
+    {
+    }, named{};
     const QByteArray name = QFile::encodeName(m_held);
     if (::fstat(m_fd, &held) == 0 && ::lstat(name.constData(), &named) == 0 &&
         sameFile(held, named))
@@ -135,7 +139,9 @@ InstanceGuard::Outcome InstanceGuard::lockAt(const QString &path)
     const QByteArray name = QFile::encodeName(path);
     // Bounded: a round ends when the path changed under us (another copy made or ended its lock).
     for (int round = 0; round < 20; ++round) {
-        struct stat entry {};
+        struct stat entry
+        {
+        };
         int fd = -1;
         if (::lstat(name.constData(), &entry) != 0) {
             if (errno != ENOENT)
@@ -152,7 +158,9 @@ InstanceGuard::Outcome InstanceGuard::lockAt(const QString &path)
         }
         if (fd < 0)
             return Outcome::Unusable;
-        struct stat opened {};
+        struct stat opened
+        {
+        };
         if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
             ::close(fd);
             return Outcome::Unusable;
@@ -187,7 +195,9 @@ bool InstanceGuard::isHeldByAnother(const QString &path) const
     if (path.isEmpty())
         return false;
     const QByteArray name = QFile::encodeName(path);
-    struct stat entry {};
+    struct stat entry
+    {
+    };
     if (::lstat(name.constData(), &entry) != 0 || !S_ISREG(entry.st_mode))
         return false;
     const int fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);

@@ -42,12 +42,10 @@ int main(int argc, char *argv[])
     }
 
     // Before Qt is asked, and so before the lock or the settings are touched.
-    const QString platforms = command.platform.isNull()
-                                  ? qEnvironmentVariable("QT_QPA_PLATFORM")
-                                  : command.platform;
-    if (const auto problem =
-            planetarch::displayProblem(platforms, qEnvironmentVariable("DISPLAY"),
-                                       qEnvironmentVariable("WAYLAND_DISPLAY"))) {
+    const QString platforms =
+        command.platform.isNull() ? qEnvironmentVariable("QT_QPA_PLATFORM") : command.platform;
+    if (const auto problem = planetarch::displayProblem(platforms, qEnvironmentVariable("DISPLAY"),
+                                                        qEnvironmentVariable("WAYLAND_DISPLAY"))) {
         std::fprintf(stderr, "%s\n", problem->toLocal8Bit().constData());
         return 1;
     }

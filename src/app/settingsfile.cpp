@@ -24,9 +24,8 @@ using namespace Qt::StringLiterals;
 
 std::optional<QString> SettingsFile::defaultPath()
 {
-    const std::optional<QString> folder =
-        userFolder(qEnvironmentVariable("XDG_CONFIG_HOME"), qEnvironmentVariable("HOME"),
-                   u".config"_s);
+    const std::optional<QString> folder = userFolder(qEnvironmentVariable("XDG_CONFIG_HOME"),
+                                                     qEnvironmentVariable("HOME"), u".config"_s);
     if (!folder)
         return std::nullopt;
     return *folder + u'/' + QCoreApplication::organizationName() + u'/' +
@@ -39,7 +38,9 @@ SettingsFile::SettingsFile(std::optional<QString> path) : m_path(std::move(path)
         return;
 #ifdef Q_OS_UNIX
     const QByteArray name = QFile::encodeName(*m_path);
-    struct stat entry {};
+    struct stat entry
+    {
+    };
     if (::stat(name.constData(), &entry) != 0) {
         // Nothing there yet: a first run. Any other failure leaves it alone.
         m_usable = errno == ENOENT;

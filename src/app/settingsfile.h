@@ -8,11 +8,12 @@
 
 namespace planetarch {
 
-// The program's settings file, where QSettings kept it ($XDG_CONFIG_HOME/<organisation>/<application>.conf,
-// in QSettings' own text form), read and written without QSettings. What lies at its path is
-// looked at before anything is opened: a regular file, or a link to one, is read (at most
-// settingstext::SizeLimit bytes) and written whole and atomically; a pipe, socket, device or
-// folder is never opened, and the settings are then unusable. Nothing here ever waits.
+// The program's settings file, where QSettings kept it
+// ($XDG_CONFIG_HOME/<organisation>/<application>.conf, in QSettings' own text form), read and
+// written without QSettings. What lies at its path is looked at before anything is opened: a
+// regular file, or a link to one, is read (at most settingstext::SizeLimit bytes) and written whole
+// and atomically; a pipe, socket, device or folder is never opened, and the settings are then
+// unusable. Nothing here ever waits.
 class SettingsFile final
 {
 public:

@@ -10,8 +10,8 @@
 namespace planetarch {
 
 // The settings file as plain text, in the INI form QSettings writes ("[Group]" lines, then
-// "Key=value" lines): read and written here without QVariant, whose serialised values ("@Variant(...)")
-// a damaged file could make arbitrarily deep.
+// "Key=value" lines): read and written here without QVariant, whose serialised values
+// ("@Variant(...)") a damaged file could make arbitrarily deep.
 namespace settingstext {
 
 // A larger file is damaged: nothing is read from it, and writing a value replaces it.

@@ -115,8 +115,8 @@ std::optional<QString> displayProblem(QStringView platforms, QStringView display
         wantsWayland = wantsWayland || wayland;
     }
     const QString missing = wantsX && wantsWayland ? QStringLiteral("DISPLAY or WAYLAND_DISPLAY")
-                            : wantsX             ? QStringLiteral("DISPLAY")
-                                                 : QStringLiteral("WAYLAND_DISPLAY");
+                            : wantsX               ? QStringLiteral("DISPLAY")
+                                                   : QStringLiteral("WAYLAND_DISPLAY");
     return QStringLiteral("planetarch: no display found: start it from a desktop session (%1 is "
                           "not set)")
         .arg(missing);

@@ -16,12 +16,12 @@
 #include "gui/widgets/linklabel.h"
 #include "gui/widgets/theme.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QTimer>
-#include <QAccessible>
 
 namespace planetarch {
 
@@ -128,7 +128,8 @@ void ExitWindow::prepareFields()
         if (auto *box = qobject_cast<QPlainTextEdit *>(field.widget))
             connect(box, &QPlainTextEdit::textChanged, this, describe);
         else
-            connect(static_cast<QLineEdit *>(field.widget), &QLineEdit::textChanged, this, describe);
+            connect(static_cast<QLineEdit *>(field.widget), &QLineEdit::textChanged, this,
+                    describe);
         describe();
     }
     setFieldText(m_ui->txtMessage, placeholders::Message + u"\r\n"_s);
@@ -210,20 +211,21 @@ bool ExitWindow::eventFilter(QObject *watched, QEvent *event)
             setFieldText(field.widget, text);
     };
     switch (event->type()) {
-    case QEvent::FocusIn:
+    case QEvent::FocusIn: {
         if (!isFieldsOwnFocusChange(static_cast<QFocusEvent *>(event)))
             break;
-        if (QAccessible::isActive()) {
-            // Just after the focus is announced: a screen reader told of the change first takes it
-            // for the arrival, and says nothing of the field at all.
-            QTimer::singleShot(0, field->widget, [update, field = *field] {
-                if (field.widget->hasFocus())
-                    update(textOnFocusIn(fieldText(field.widget), field.placeholder));
-            });
-        } else {
-            update(textOnFocusIn(fieldText(field->widget), field->placeholder));
-        }
+        const auto leavePlaceholder = [update, field = *field] {
+            if (field.widget->hasFocus())
+                update(textOnFocusIn(fieldText(field.widget), field.placeholder));
+        };
+        // While a screen reader listens, just after the focus is announced: told of the change
+        // first, it takes the change for the arrival and says nothing of the field at all.
+        if (QAccessible::isActive())
+            QTimer::singleShot(0, field->widget, leavePlaceholder);
+        else
+            leavePlaceholder();
         break;
+    }
     case QEvent::FocusOut:
         if (isFieldsOwnFocusChange(static_cast<QFocusEvent *>(event)))
             update(textOnFocusOut(fieldText(field->widget), field->placeholder));

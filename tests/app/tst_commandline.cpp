@@ -92,8 +92,8 @@ void TestCommandLine::qtOptionsWithEquals_data()
     QTest::newRow("--style=, value with =")
         << QStringList{u"--stylesheet=a=b.qss"_s} << QStringList{u"-stylesheet"_s, u"a=b.qss"_s}
         << QString();
-    QTest::newRow("a word with = stays") << QStringList{u"x=1"_s} << QStringList{u"x=1"_s}
-                                         << QString();
+    QTest::newRow("a word with = stays")
+        << QStringList{u"x=1"_s} << QStringList{u"x=1"_s} << QString();
 }
 
 void TestCommandLine::qtOptionsWithEquals()

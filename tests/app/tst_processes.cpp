@@ -35,6 +35,20 @@ const QString ProgramPath = QStringLiteral(PLANETARCH_PROGRAM);
 const QString ProbePath = QStringLiteral(PLANETARCH_PROBE);
 const QString AlreadyRunning = u"message: Application is already running"_s;
 
+// A socket left at a path, as a crashed server leaves one.
+bool makeSocket(const QByteArray &path)
+{
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (size_t(path.size()) >= sizeof address.sun_path)
+        return false;
+    std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    const bool bound = ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
+    ::close(fd);
+    return bound;
+}
+
 } // namespace
 
 class TestProcesses : public QObject
@@ -216,7 +230,9 @@ void TestProcesses::leftoversAtTheLockPathDoNotBlock()
     const QByteArray notes = "the user's own notes\n";
     const QByteArray path = QFile::encodeName(lockPath());
     const std::map<QString, QByteArray> contents{
-        {u"empty"_s, {}}, {u"fresh"_s, {}}, {u"garbage"_s, "\x7f\x01 not a lock\n"},
+        {u"empty"_s, {}},
+        {u"fresh"_s, {}},
+        {u"garbage"_s, "\x7f\x01 not a lock\n"},
         {u"foreign"_s, "999999\nPlanetarch\nanother-machine\n"}};
     if (contents.count(leftover)) {
         QFile file(lockPath());
@@ -232,13 +248,7 @@ void TestProcesses::leftoversAtTheLockPathDoNotBlock()
     } else if (leftover == u"pipe"_s) {
         QVERIFY(::mkfifo(path.constData(), 0600) == 0);
     } else if (leftover == u"socket"_s) {
-        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        QVERIFY(size_t(path.size()) < sizeof address.sun_path);
-        std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
-        QVERIFY(::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0);
-        ::close(fd);
+        QVERIFY(makeSocket(path));
     } else {
         QFile file(userFile);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(notes) == notes.size());
@@ -246,7 +256,9 @@ void TestProcesses::leftoversAtTheLockPathDoNotBlock()
         const QString target = leftover == u"dangling"_s ? m_home->filePath(u"gone"_s) : userFile;
         QVERIFY(QFile::link(target, lockPath()));
     }
-    struct stat before {};
+    struct stat before
+    {
+    };
     QVERIFY(::lstat(path.constData(), &before) == 0);
 
     QProcess *program = start(ProbePath);
@@ -257,7 +269,9 @@ void TestProcesses::leftoversAtTheLockPathDoNotBlock()
     QVERIFY(waitForLine(second, {AlreadyRunning}));
     // What is no lock file is left as it was, and the lock went to the private folder; a lock
     // file is the running copy's now.
-    struct stat after {};
+    struct stat after
+    {
+    };
     QVERIFY(::lstat(path.constData(), &after) == 0);
     QCOMPARE(after.st_ino, before.st_ino);
     QCOMPARE(after.st_mode & S_IFMT, before.st_mode & S_IFMT);
@@ -375,13 +389,7 @@ void TestProcesses::whateverIsAtTheSettingsPathTheWindowComes()
     } else if (obstacle.startsWith(u"folder"_s)) {
         QVERIFY(QDir().mkdir(at));
     } else if (obstacle == u"socket"_s) {
-        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        QVERIFY(size_t(path.size()) < sizeof address.sun_path);
-        std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
-        QVERIFY(::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0);
-        ::close(fd);
+        QVERIFY(makeSocket(path));
     }
 
     QProcess *program = start(ProbePath);
@@ -397,7 +405,8 @@ void TestProcesses::whateverIsAtTheSettingsPathTheWindowComes()
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(settings).size() < 1024, 10000);
     QFile stored(settings);
     QVERIFY(stored.open(QIODevice::ReadOnly));
-    QVERIFY(stored.readAll().contains("LastAsked=" + QDate::currentDate().toString(Qt::ISODate).toLatin1()));
+    QVERIFY(stored.readAll().contains("LastAsked=" +
+                                      QDate::currentDate().toString(Qt::ISODate).toLatin1()));
 }
 
 void TestProcesses::nothingIsMadeAtTheFilesystemRoot_data()
@@ -480,9 +489,8 @@ void TestProcesses::commandLineAnswersWithoutStarting_data()
         "planetarch: the window cannot open on this display: start it from a desktop session\n";
     QTest::newRow("a display that is not there")
         << QStringList() << u":99.7"_s << 1 << QByteArray() << cannotOpen;
-    QTest::newRow("a platform that is not there")
-        << QStringList{u"-platform"_s, u"nonesuch"_s} << QString() << 1 << QByteArray()
-        << cannotOpen;
+    QTest::newRow("a platform that is not there") << QStringList{u"-platform"_s, u"nonesuch"_s}
+                                                  << QString() << 1 << QByteArray() << cannotOpen;
 }
 
 // No display at all, or one Qt cannot open (which Qt answers with an abort): one line says so,

@@ -13,11 +13,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPointer>
 #include <QSettings>
-#include <QDir>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
@@ -107,7 +107,8 @@ private:
     static bool writeFile(const QString &path, const QByteArray &bytes)
     {
         QFile file(path);
-        return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+        return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+               file.write(bytes) == bytes.size();
     }
 
     QTemporaryDir m_dir;
@@ -159,8 +160,8 @@ void TestStartup::reminder_data()
         return QByteArray("[UpdateReminder]\nLastAsked=") + value + '\n';
     };
     QTest::newRow("first start") << QByteArray() << messages::Answer::Yes << false << now << none;
-    QTest::newRow("14 days later") << file("2026-11-23T18:00:00") << messages::Answer::Yes
-                                   << false << u"2026-11-23T18:00:00"_s << none;
+    QTest::newRow("14 days later") << file("2026-11-23T18:00:00") << messages::Answer::Yes << false
+                                   << u"2026-11-23T18:00:00"_s << none;
     QTest::newRow("15 days later, Yes")
         << file("2026-11-22T08:00:00") << messages::Answer::Yes << true << now << download;
     QTest::newRow("15 days later, No")
@@ -170,8 +171,8 @@ void TestStartup::reminder_data()
     QTest::newRow("a value that is no date is replaced quietly")
         << file("garbage") << messages::Answer::Yes << false << now << none;
     QTest::newRow("a serialised value is never unpacked")
-        << file("@Variant(\\0\\0\\0\\t\\0\\0\\0\\x1\\0\\0\\0\\t)") << messages::Answer::Yes
-        << false << now << none;
+        << file("@Variant(\\0\\0\\0\\t\\0\\0\\0\\x1\\0\\0\\0\\t)") << messages::Answer::Yes << false
+        << now << none;
     QTest::newRow("other settings stay")
         << QByteArray("[Other]\nx=\"a, b\"\ny=5\n\n") + file("2026-11-22T08:00:00")
         << messages::Answer::No << true << now << none;

@@ -205,16 +205,15 @@ void TestStartupRules::displayProblem_data()
     QTest::newRow("default, nothing") << QString() << QString() << QString() << either;
     QTest::newRow("default, X") << QString() << u":0"_s << QString() << QString();
     QTest::newRow("default, Wayland") << QString() << QString() << u"wayland-0"_s << QString();
-    QTest::newRow("xcb, only Wayland") << u"xcb"_s << QString() << u"wayland-0"_s
-                                       << u"DISPLAY"_s;
+    QTest::newRow("xcb, only Wayland") << u"xcb"_s << QString() << u"wayland-0"_s << u"DISPLAY"_s;
     QTest::newRow("xcb with arguments, X") << u"xcb:foo=1"_s << u":1"_s << QString() << QString();
-    QTest::newRow("wayland-egl, only X") << u"wayland-egl"_s << u":0"_s << QString()
-                                         << u"WAYLAND_DISPLAY"_s;
+    QTest::newRow("wayland-egl, only X")
+        << u"wayland-egl"_s << u":0"_s << QString() << u"WAYLAND_DISPLAY"_s;
     QTest::newRow("wayland then xcb, X") << u"wayland;xcb"_s << u":0"_s << QString() << QString();
-    QTest::newRow("wayland then xcb, nothing") << u"wayland;xcb"_s << QString() << QString()
-                                               << either;
-    QTest::newRow("offscreen needs nothing") << u"offscreen"_s << QString() << QString()
-                                             << QString();
+    QTest::newRow("wayland then xcb, nothing")
+        << u"wayland;xcb"_s << QString() << QString() << either;
+    QTest::newRow("offscreen needs nothing")
+        << u"offscreen"_s << QString() << QString() << QString();
     QTest::newRow("xcb, then vnc") << u"xcb;vnc"_s << QString() << QString() << QString();
 }
 

@@ -5,12 +5,12 @@
 // and actions of the three windows.
 
 #include "core/randomdraw.h"
+#include "core/referral.h"
 #include "core/webaddresses.h"
 #include "gui/aboutdialog.h"
 #include "gui/exitwindow.h"
 #include "gui/mainwindow.h"
 #include "gui/shutdown.h"
-#include "core/referral.h"
 #include "support/archetypes.h"
 #include "support/messagerecorder.h"
 #include "support/urlrecorder.h"
@@ -419,8 +419,8 @@ void TestAccessibility::readingIsThePanelsOneUnclaimedLabel()
             if (!child || child->state().invisible)
                 continue;
             const QString name = child->text(QAccessible::Name);
-            if (child->role() == QAccessible::StaticText &&
-                child->relations().isEmpty() && name.split(u' ', Qt::SkipEmptyParts).size() >= 3)
+            if (child->role() == QAccessible::StaticText && child->relations().isEmpty() &&
+                name.split(u' ', Qt::SkipEmptyParts).size() >= 3)
                 unclaimed << name;
             visit(child);
         }
@@ -487,10 +487,10 @@ void TestAccessibility::windowsAndStacksReadAsDesigned_data()
                                   << u"Planetarch v1.0"_s;
     QTest::newRow("main window") << Window::Main << QString() << QAccessible::Window
                                  << u"Planetarch v1.0"_s;
-    QTest::newRow("panels are layout") << Window::Main << u"panels"_s << QAccessible::Grouping
-                                       << QString();
-    QTest::newRow("banners are layout") << Window::Main << u"banners"_s << QAccessible::Grouping
-                                        << QString();
+    QTest::newRow("panels are layout")
+        << Window::Main << u"panels"_s << QAccessible::Grouping << QString();
+    QTest::newRow("banners are layout")
+        << Window::Main << u"banners"_s << QAccessible::Grouping << QString();
 }
 
 void TestAccessibility::windowsAndStacksReadAsDesigned()

@@ -9,8 +9,8 @@
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QLineEdit>
-#include <QStackedWidget>
 #include <QPointer>
+#include <QStackedWidget>
 #include <QWindow>
 
 namespace planetarch {
@@ -136,9 +136,8 @@ private:
         if (!m_summary) {
             auto *made = new SummaryAccessible(frame());
             m_summary = QAccessible::registerAccessibleInterface(made);
-            QObject::connect(frame(), &QObject::destroyed, [id = m_summary] {
-                QAccessible::deleteAccessibleInterface(id);
-            });
+            QObject::connect(frame(), &QObject::destroyed,
+                             [id = m_summary] { QAccessible::deleteAccessibleInterface(id); });
         }
         return QAccessible::accessibleInterface(m_summary);
     }
@@ -235,7 +234,8 @@ class LineEditAccessible final : public QAccessibleWidget,
                                  public QAccessibleEditableTextInterface
 {
 public:
-    explicit LineEditAccessible(QLineEdit *edit) : QAccessibleWidget(edit, QAccessible::EditableText)
+    explicit LineEditAccessible(QLineEdit *edit)
+        : QAccessibleWidget(edit, QAccessible::EditableText)
     {
         addControllingSignal(QStringLiteral("textChanged(const QString&)"));
         addControllingSignal(QStringLiteral("returnPressed()"));
@@ -298,10 +298,7 @@ public:
     }
     int cursorPosition() const override { return edit()->cursorPosition(); }
     void setCursorPosition(int position) override { edit()->setCursorPosition(position); }
-    QString text(int start, int end) const override
-    {
-        return shown().mid(start, end - start);
-    }
+    QString text(int start, int end) const override { return shown().mid(start, end - start); }
     int characterCount() const override { return static_cast<int>(shown().size()); }
     QRect characterRect(int offset) const override
     {
@@ -326,10 +323,7 @@ public:
     }
 
     void deleteText(int start, int end) override { replaceText(start, end, QString()); }
-    void insertText(int offset, const QString &text) override
-    {
-        replaceText(offset, offset, text);
-    }
+    void insertText(int offset, const QString &text) override { replaceText(offset, offset, text); }
     void replaceText(int start, int end, const QString &text) override
     {
         if (edit()->isReadOnly())

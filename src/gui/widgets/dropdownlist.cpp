@@ -21,8 +21,9 @@ DropDownList::DropDownList(QWidget *parent) : QComboBox(parent)
 void DropDownList::keyPressEvent(QKeyEvent *event)
 {
     const QString text = event->text();
-    const bool types = !text.isEmpty() && text.at(0).isPrint() &&
-                       !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    const bool types =
+        !text.isEmpty() && text.at(0).isPrint() &&
+        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
     if (!types || view()->isVisible()) {
         QComboBox::keyPressEvent(event);
         return;
