@@ -34,11 +34,14 @@ const QString LastReminderKey = u"LastAsked"_s;
 
 void prepareEnvironment()
 {
-    // Qt makes a stand-in runtime folder in the temporary folder when XDG_RUNTIME_DIR is missing;
-    // with a TMPDIR that names no folder, the temporary folder is "" and that would be at the root.
-    if (const QString temporary = qEnvironmentVariable("TMPDIR");
-        !temporary.isEmpty() && !QFileInfo(temporary).isDir())
-        qunsetenv("TMPDIR");
+    // Qt makes the runtime folder XDG_RUNTIME_DIR names when it is missing (as root, "/run-x" at
+    // the root), and its stand-in for a missing one in the temporary folder, which with a TMPDIR
+    // that names no folder is "" (the root again). Neither names a folder: neither is kept.
+    for (const char *name : {"XDG_RUNTIME_DIR", "TMPDIR"}) {
+        if (const QString folder = qEnvironmentVariable(name);
+            !folder.isEmpty() && !QFileInfo(folder).isDir())
+            qunsetenv(name);
+    }
 }
 
 void configureApplication(QApplication &app)
