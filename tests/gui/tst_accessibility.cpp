@@ -15,6 +15,7 @@
 #include "support/messagerecorder.h"
 #include "support/urlrecorder.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QApplication>
@@ -27,6 +28,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <map>
 
 using namespace planetarch;
 using namespace planetarch::testing;
@@ -370,6 +372,7 @@ void TestAccessibility::listsOfferTheirChoiceAsText_data()
     QTest::newRow("month by typing") << u"cboMonth"_s << u"j"_s << u"June"_s;
     QTest::newRow("month, no match") << u"cboMonth"_s << u"x"_s << u"January"_s;
     QTest::newRow("year by typing") << u"cboYear"_s << u"1990"_s << u"1990"_s;
+    QTest::newRow("Space opens the list") << u"cboMonth"_s << u"Space"_s << u"January"_s;
 }
 
 void TestAccessibility::listsOfferTheirChoiceAsText()
@@ -379,10 +382,14 @@ void TestAccessibility::listsOfferTheirChoiceAsText()
     QFETCH(QString, chosen);
     auto *box = find<QComboBox>(Window::Main, list);
     box->setFocus();
-    if (keys == u"Down"_s || keys == u"End"_s)
-        QTest::keyClick(box, keys == u"Down"_s ? Qt::Key_Down : Qt::Key_End);
+    const std::map<QString, Qt::Key> named{
+        {u"Down"_s, Qt::Key_Down}, {u"End"_s, Qt::Key_End}, {u"Space"_s, Qt::Key_Space}};
+    if (named.count(keys))
+        QTest::keyClick(box, named.at(keys), Qt::NoModifier);
     else
         QTest::keyClicks(box, keys);
+    QCOMPARE(box->view()->isVisible(), keys == u"Space"_s);
+    box->hidePopup();
 
     QCOMPARE(box->currentText(), chosen);
     // A screen reader takes a combo box's value from its text, and a new choice is spoken when

@@ -254,9 +254,8 @@ public:
     {
         if (t == QAccessible::Value)
             return edit()->echoMode() == QLineEdit::Normal ? edit()->text() : edit()->displayText();
-        if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
-            return edit()->placeholderText();
-        return QAccessibleWidget::text(t);
+        const QString text = QAccessibleWidget::text(t); // the name: its own, or its label's
+        return t == QAccessible::Name && text.isEmpty() ? edit()->placeholderText() : text;
     }
     void setText(QAccessible::Text t, const QString &text) override
     {

@@ -21,8 +21,9 @@ DropDownList::DropDownList(QWidget *parent) : QComboBox(parent)
 void DropDownList::keyPressEvent(QKeyEvent *event)
 {
     const QString text = event->text();
+    // Space still opens the list, as in every combo box.
     const bool types =
-        !text.isEmpty() && text.at(0).isPrint() &&
+        !text.isEmpty() && text.at(0).isPrint() && !text.at(0).isSpace() &&
         !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
     if (!types || view()->isVisible()) {
         QComboBox::keyPressEvent(event);
