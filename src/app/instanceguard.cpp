@@ -26,6 +26,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+#ifdef Q_OS_UNIX
+using FileStatus = struct stat;
+#endif
+
 // XDG_RUNTIME_DIR, when it names an existing folder of this user's. Qt's own stand-in for a
 // missing one (a folder it makes in the temporary folder, at the filesystem root when TMPDIR is
 // broken) is never used.
@@ -35,9 +39,7 @@ QString runtimeFolder()
     if (!QDir::isAbsolutePath(folder) || QDir::cleanPath(folder) == u"/")
         return {};
 #ifdef Q_OS_UNIX
-    struct stat entry
-    {
-    };
+    FileStatus entry{};
     if (::stat(QFile::encodeName(folder).constData(), &entry) != 0 || !S_ISDIR(entry.st_mode) ||
         entry.st_uid != ::getuid())
         return {};
@@ -62,7 +64,13 @@ QString lockIn(const QString &folder)
 }
 
 #ifdef Q_OS_UNIX
-bool sameFile(const struct stat &a, const struct stat &b)
+bool makePrivateFolder(const QString &folder)
+{
+    return QDir().mkpath(folder) &&
+           QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+bool sameFile(const FileStatus &a, const FileStatus &b)
 {
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
@@ -81,9 +89,7 @@ InstanceGuard::~InstanceGuard()
     if (m_fd < 0)
         return;
     // Removed while still held, and only if the path still names this very file.
-    struct stat held
-    {
-    }, named{};
+    FileStatus held{}, named{};
     const QByteArray name = QFile::encodeName(m_held);
     if (::fstat(m_fd, &held) == 0 && ::lstat(name.constData(), &named) == 0 &&
         sameFile(held, named))
@@ -100,11 +106,8 @@ bool InstanceGuard::acquire()
     for (const QString &path : {m_runtimeLock, m_fallbackLock}) {
         if (path.isEmpty())
             continue;
-        if (path == m_fallbackLock && !QDir().mkpath(QFileInfo(path).path()))
+        if (path == m_fallbackLock && !makePrivateFolder(QFileInfo(path).path()))
             break;
-        if (path == m_fallbackLock)
-            QFile::setPermissions(QFileInfo(path).path(),
-                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         switch (lockAt(path)) {
         case Outcome::HeldByAnother:
             return false;
@@ -139,9 +142,7 @@ InstanceGuard::Outcome InstanceGuard::lockAt(const QString &path)
     const QByteArray name = QFile::encodeName(path);
     // Bounded: a round ends when the path changed under us (another copy made or ended its lock).
     for (int round = 0; round < 20; ++round) {
-        struct stat entry
-        {
-        };
+        FileStatus entry{};
         int fd = -1;
         if (::lstat(name.constData(), &entry) != 0) {
             if (errno != ENOENT)
@@ -158,9 +159,7 @@ InstanceGuard::Outcome InstanceGuard::lockAt(const QString &path)
         }
         if (fd < 0)
             return Outcome::Unusable;
-        struct stat opened
-        {
-        };
+        FileStatus opened{};
         if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
             ::close(fd);
             return Outcome::Unusable;
@@ -195,9 +194,7 @@ bool InstanceGuard::isHeldByAnother(const QString &path) const
     if (path.isEmpty())
         return false;
     const QByteArray name = QFile::encodeName(path);
-    struct stat entry
-    {
-    };
+    FileStatus entry{};
     if (::lstat(name.constData(), &entry) != 0 || !S_ISREG(entry.st_mode))
         return false;
     const int fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);

@@ -22,6 +22,12 @@ namespace planetarch {
 
 using namespace Qt::StringLiterals;
 
+#ifdef Q_OS_UNIX
+namespace {
+using FileStatus = struct stat;
+} // namespace
+#endif
+
 std::optional<QString> SettingsFile::defaultPath()
 {
     const std::optional<QString> folder = userFolder(qEnvironmentVariable("XDG_CONFIG_HOME"),
@@ -38,9 +44,7 @@ SettingsFile::SettingsFile(std::optional<QString> path) : m_path(std::move(path)
         return;
 #ifdef Q_OS_UNIX
     const QByteArray name = QFile::encodeName(*m_path);
-    struct stat entry
-    {
-    };
+    FileStatus entry{};
     if (::stat(name.constData(), &entry) != 0) {
         // Nothing there yet: a first run. Any other failure leaves it alone.
         m_usable = errno == ENOENT;
