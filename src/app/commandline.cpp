@@ -45,7 +45,7 @@ QString usage(const QCommandLineParser &parser)
     QString text = parser.helpText();
     text.replace(u"<executable_name>"_s, ProgramName);
     return text + u"\nQt's own options (-platform, -style, ...) are accepted as well.\n"
-                  u"See planetarch(6) for the settings and the lock the program keeps.\n"_s;
+                  u"See planetarch(6) for the setting the program keeps.\n"_s;
 }
 
 // "--platform=xcb" and "-platform=xcb" as "-platform" "xcb"; everything else as it stands.

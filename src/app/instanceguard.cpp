@@ -3,207 +3,184 @@
 #include "app/instanceguard.h"
 
 #include "core/identity.h"
-#include "core/startuprules.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QLockFile>
-#include <QSysInfo>
+#include <QSocketNotifier>
+#include <QStandardPaths>
+#include <QThread>
 
 #ifdef Q_OS_UNIX
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
+#endif
+#ifdef Q_OS_LINUX
+#include <cerrno>
+#include <cstddef>
+#include <cstdio>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/un.h>
 #endif
 
 namespace planetarch {
 
 using namespace Qt::StringLiterals;
 
+QString InstanceGuard::name()
+{
+#ifdef Q_OS_UNIX
+    return identity::ApplicationId + u'.' + QString::number(::geteuid());
+#else
+    return identity::ApplicationId;
+#endif
+}
+
+#ifdef Q_OS_LINUX
+
 namespace {
 
-#ifdef Q_OS_UNIX
-using FileStatus = struct stat;
-#endif
-
-// XDG_RUNTIME_DIR, when it names an existing folder of this user's. Qt's own stand-in for a
-// missing one (a folder it makes in the temporary folder, at the filesystem root when TMPDIR is
-// broken) is never used.
-QString runtimeFolder()
+struct AbstractAddress
 {
-    const QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!QDir::isAbsolutePath(folder) || QDir::cleanPath(folder) == u"/")
-        return {};
-#ifdef Q_OS_UNIX
-    FileStatus entry{};
-    if (::stat(QFile::encodeName(folder).constData(), &entry) != 0 || !S_ISDIR(entry.st_mode) ||
-        entry.st_uid != ::getuid())
-        return {};
-#endif
-    return folder;
+    sockaddr_un address{};
+    socklen_t length = 0;
+};
+
+// A leading NUL puts the name in the abstract namespace; the length, not a terminator, ends it.
+AbstractAddress abstractAddress(const QString &name)
+{
+    AbstractAddress result;
+    result.address.sun_family = AF_UNIX;
+    const QByteArray bytes = name.toUtf8().left(qsizetype(sizeof result.address.sun_path) - 1);
+    std::memcpy(result.address.sun_path + 1, bytes.constData(), size_t(bytes.size()));
+    result.length = socklen_t(offsetof(sockaddr_un, sun_path) + 1 + size_t(bytes.size()));
+    return result;
 }
 
-// The private folder: the user's cache folder for the program, as Qt names it.
-QString fallbackFolder()
+int newSocket()
 {
-    const std::optional<QString> cache = userFolder(qEnvironmentVariable("XDG_CACHE_HOME"),
-                                                    qEnvironmentVariable("HOME"), u".cache"_s);
-    if (!cache)
-        return {};
-    return *cache + u'/' + QCoreApplication::organizationName() + u'/' +
-           QCoreApplication::applicationName();
+    // Close-on-exec: a browser started from a link would otherwise inherit the name and hold it
+    // after the program has ended.
+    return ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
 }
 
-QString lockIn(const QString &folder)
+enum class Holder { Us, Unknown, Busy };
+
+// Whose is the name: connects and reads the holder's credentials. Busy while the holder is
+// between bind and listen, or has just ended.
+Holder holderOf(const AbstractAddress &name, uid_t *uid)
 {
-    return lockFilePath(folder, QString(), identity::ApplicationId).value_or(QString());
+    const int fd = newSocket();
+    if (fd < 0)
+        return Holder::Unknown;
+    Holder holder = Holder::Busy;
+    if (::connect(fd, reinterpret_cast<const sockaddr *>(&name.address), name.length) == 0) {
+        ucred credentials{};
+        socklen_t size = sizeof credentials;
+        holder = Holder::Unknown;
+        if (::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &credentials, &size) == 0) {
+            *uid = credentials.uid;
+            holder = credentials.uid == ::geteuid() ? Holder::Us : Holder::Unknown;
+        }
+    } else if (errno != ECONNREFUSED && errno != EAGAIN) {
+        holder = Holder::Unknown;
+    }
+    ::close(fd);
+    return holder;
 }
 
-#ifdef Q_OS_UNIX
-bool makePrivateFolder(const QString &folder)
+void warnUnguarded(const QString &why)
 {
-    return QDir().mkpath(folder) &&
-           QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    std::fprintf(stderr, "planetarch: %s: a second copy would not be noticed\n",
+                 why.toLocal8Bit().constData());
 }
-
-bool sameFile(const FileStatus &a, const FileStatus &b)
-{
-    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
-}
-#endif
 
 } // namespace
 
-InstanceGuard::InstanceGuard()
-    : m_runtimeLock(lockIn(runtimeFolder())), m_fallbackLock(lockIn(fallbackFolder()))
-{
-}
+InstanceGuard::InstanceGuard() = default;
 
 InstanceGuard::~InstanceGuard()
 {
-#ifdef Q_OS_UNIX
-    if (m_fd < 0)
-        return;
-    // Removed while still held, and only if the path still names this very file.
-    FileStatus held{}, named{};
-    const QByteArray name = QFile::encodeName(m_held);
-    if (::fstat(m_fd, &held) == 0 && ::lstat(name.constData(), &named) == 0 &&
-        sameFile(held, named))
-        ::unlink(name.constData());
-    ::close(m_fd);
-#endif
+    m_callers.reset();
+    if (m_socket >= 0)
+        ::close(m_socket);
 }
 
 bool InstanceGuard::acquire()
 {
-#ifdef Q_OS_UNIX
-    if (m_fd >= 0)
+    if (m_socket >= 0)
         return true;
-    for (const QString &path : {m_runtimeLock, m_fallbackLock}) {
-        if (path.isEmpty())
-            continue;
-        if (path == m_fallbackLock && !makePrivateFolder(QFileInfo(path).path()))
-            break;
-        switch (lockAt(path)) {
-        case Outcome::HeldByAnother:
-            return false;
-        case Outcome::Unusable:
-            continue; // the next place, if any
-        case Outcome::Held:
-            // A copy that met something else at the runtime path keeps its lock in the private
-            // folder: copies that found different paths still see each other.
-            if (path == m_runtimeLock && isHeldByAnother(m_fallbackLock))
-                return false;
+    const AbstractAddress address = abstractAddress(name());
+    // A holder of ours listens as soon as it has bound; one that has not after a second is not
+    // ours. Bounded, so that nothing at all can hold the start up for long.
+    for (int attempt = 0; attempt < 200; ++attempt) {
+        const int fd = newSocket();
+        if (fd < 0) {
+            warnUnguarded(u"no socket for the single-instance guard"_s);
             return true;
         }
-    }
-    return true; // nowhere to keep a lock: the program runs unguarded rather than not at all
-#else
-    if (!m_lock) {
-        const QString &path = m_runtimeLock.isEmpty() ? m_fallbackLock : m_runtimeLock;
-        if (path.isEmpty() || !QDir().mkpath(QFileInfo(path).path()))
+        if (::bind(fd, reinterpret_cast<const sockaddr *>(&address.address), address.length) == 0 &&
+            ::listen(fd, SOMAXCONN) == 0) {
+            m_socket = fd;
+            // Later copies only connect to learn who holds the name; they are let go at once, so
+            // the queue of callers never fills.
+            m_callers = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+            QObject::connect(m_callers.get(), &QSocketNotifier::activated, [fd] {
+                int caller;
+                while ((caller = ::accept4(fd, nullptr, nullptr, SOCK_CLOEXEC)) >= 0)
+                    ::close(caller);
+            });
             return true;
-        m_lock = std::make_unique<QLockFile>(path);
+        }
+        const bool taken = errno == EADDRINUSE;
+        ::close(fd);
+        if (!taken) {
+            warnUnguarded(u"the single-instance guard could not be set up"_s);
+            return true;
+        }
+        uid_t uid = 0;
+        switch (holderOf(address, &uid)) {
+        case Holder::Us:
+            return false;
+        case Holder::Unknown:
+            warnUnguarded(u"another user (uid %1) holds the single-instance name"_s.arg(uid));
+            return true;
+        case Holder::Busy:
+            QThread::usleep(5000);
+            break;
+        }
+    }
+    warnUnguarded(u"the single-instance name is held by a program that does not answer"_s);
+    return true;
+}
+
+#else
+
+InstanceGuard::InstanceGuard() = default;
+InstanceGuard::~InstanceGuard() = default;
+
+bool InstanceGuard::acquire()
+{
+    if (!m_lock) {
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+        if (folder.isEmpty())
+            return true;
+        m_lock = std::make_unique<QLockFile>(folder + u'/' + name() + u".lock"_s);
+        // Held for the life of the program: only a dead holder makes it stale.
         m_lock->setStaleLockTime(0);
     }
     if (m_lock->isLocked() || m_lock->tryLock(0))
         return true;
-    return m_lock->error() != QLockFile::LockFailedError;
-#endif
-}
-
-#ifdef Q_OS_UNIX
-InstanceGuard::Outcome InstanceGuard::lockAt(const QString &path)
-{
-    const QByteArray name = QFile::encodeName(path);
-    // Bounded: a round ends when the path changed under us (another copy made or ended its lock).
-    for (int round = 0; round < 20; ++round) {
-        FileStatus entry{};
-        int fd = -1;
-        if (::lstat(name.constData(), &entry) != 0) {
-            if (errno != ENOENT)
-                return Outcome::Unusable;
-            fd = ::open(name.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-            if (fd < 0 && errno == EEXIST)
-                continue;
-        } else if (S_ISREG(entry.st_mode)) {
-            fd = ::open(name.constData(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-            if (fd < 0 && errno == ENOENT)
-                continue;
-        } else {
-            return Outcome::Unusable; // a link, pipe, socket, device or folder: left as it is
-        }
-        if (fd < 0)
-            return Outcome::Unusable;
-        FileStatus opened{};
-        if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
-            ::close(fd);
-            return Outcome::Unusable;
-        }
-        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-            const bool held = errno == EWOULDBLOCK;
-            ::close(fd);
-            return held ? Outcome::HeldByAnother : Outcome::Unusable;
-        }
-        // Locked; but a copy ending meanwhile may have removed this file, and another made a new
-        // one at the path. Only the file the path names counts.
-        if (::lstat(name.constData(), &entry) != 0 || !sameFile(entry, opened)) {
-            ::close(fd);
-            continue;
-        }
-        // For people who look: who holds it, as Qt's lock files say.
-        const QByteArray owner = QByteArray::number(QCoreApplication::applicationPid()) + '\n' +
-                                 QCoreApplication::applicationName().toUtf8() + '\n' +
-                                 QSysInfo::machineHostName().toUtf8() + '\n';
-        [[maybe_unused]] const bool noted =
-            ::ftruncate(fd, 0) == 0 &&
-            ::pwrite(fd, owner.constData(), size_t(owner.size()), 0) == owner.size();
-        m_fd = fd;
-        m_held = path;
-        return Outcome::Held;
+    // An empty or damaged lock names no holder and would never count as stale.
+    if (m_lock->error() == QLockFile::LockFailedError) {
+        qint64 pid = 0;
+        QString host, application;
+        if (!m_lock->getLockInfo(&pid, &host, &application) && m_lock->removeStaleLockFile() &&
+            m_lock->tryLock(0))
+            return true;
+        return false;
     }
-    return Outcome::Unusable;
+    return true;
 }
 
-bool InstanceGuard::isHeldByAnother(const QString &path) const
-{
-    if (path.isEmpty())
-        return false;
-    const QByteArray name = QFile::encodeName(path);
-    FileStatus entry{};
-    if (::lstat(name.constData(), &entry) != 0 || !S_ISREG(entry.st_mode))
-        return false;
-    const int fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool held = ::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
-    ::close(fd);
-    return held;
-}
 #endif
 
 } // namespace planetarch

@@ -8,16 +8,19 @@
 #include <memory>
 
 class QLockFile;
+class QSocketNotifier;
 
 namespace planetarch {
 
-// Holds a per-user lock for as long as it lives: a file in the runtime folder, or in a private
-// folder in the user's cache when there is no usable runtime folder or something other than a
-// regular file lies at the lock's path. Whoever holds the file's exclusive flock is the running
-// copy: a lock no one holds (left by a killed copy, empty, damaged, another machine's or an earlier
-// boot's) is taken over in place, and nothing is ever removed by name but the lock this copy
-// holds, when it ends. What lies at a path is looked at before it is opened; a link, pipe, socket,
-// device or folder is never opened, waited on or removed.
+// Tells whether a copy of the program already runs for this user, and keeps this copy visible to
+// later ones for as long as it lives.
+//
+// On Linux it holds a Unix socket in the abstract namespace, named from the application id and the
+// effective uid: an object of the kernel with no path, so no file, folder or environment variable
+// can hide, fake or block it, and the kernel frees it when the process ends, however it ends.
+// Nothing is written to disk. A copy that finds the name taken asks the holder's credentials: the
+// same uid is a running copy; another uid squatting the name does not keep the user out.
+// Elsewhere it is a QLockFile in the runtime folder.
 class InstanceGuard final
 {
     Q_DISABLE_COPY_MOVE(InstanceGuard)
@@ -25,20 +28,20 @@ class InstanceGuard final
 public:
     InstanceGuard();
     ~InstanceGuard();
-    // False only when another running copy holds the lock. A lock that cannot be made at all
-    // (no usable folder, an unwritable one) does not stop the program.
+
+    // False only when another copy of this user's runs. When no guard can be had (the name is
+    // held by someone else, sockets are refused), the program runs unguarded rather than not at
+    // all.
     bool acquire();
 
-private:
-    enum class Outcome { Held, HeldByAnother, Unusable };
-    Outcome lockAt(const QString &path);
-    bool isHeldByAnother(const QString &path) const;
+    // "example.planetarch.Planetarch.1000": the abstract name for this user.
+    static QString name();
 
-    QString m_runtimeLock;  // empty without a usable runtime folder
-    QString m_fallbackLock; // empty without a usable home
-    QString m_held;         // the lock this copy holds
-    int m_fd = -1;
-#ifndef Q_OS_UNIX
+private:
+#ifdef Q_OS_LINUX
+    int m_socket = -1;
+    std::unique_ptr<QSocketNotifier> m_callers;
+#else
     std::unique_ptr<QLockFile> m_lock;
 #endif
 };

@@ -54,17 +54,6 @@ bool isUsableFolder(QStringView folder)
 
 } // namespace
 
-std::optional<QString> lockFilePath(const QString &runtimeFolder, const QString &fallbackFolder,
-                                    QStringView applicationId)
-{
-    for (const QString &folder : {runtimeFolder, fallbackFolder}) {
-        if (isUsableFolder(folder))
-            return QDir::cleanPath(folder) + u'/' + applicationId.toString() +
-                   QStringLiteral(".lock");
-    }
-    return std::nullopt;
-}
-
 std::optional<QString> userFolder(QStringView xdgValue, QStringView home, QStringView belowHome)
 {
     if (isUsableFolder(xdgValue))

@@ -26,12 +26,6 @@ ReminderAction reminderAction(const std::optional<QString> &stored, const QDate 
 // before year 1 or after 9999): such a stamp is not written, as if the store were missing.
 std::optional<QString> reminderStamp(const QDateTime &now);
 
-// Where the single-instance lock lives: in the runtime folder, or, when there is no usable one,
-// in the per-user fallback folder. Only absolute folders count, so the lock never lands at the
-// filesystem root or in the working folder; with neither, there is no lock.
-std::optional<QString> lockFilePath(const QString &runtimeFolder, const QString &fallbackFolder,
-                                    QStringView applicationId);
-
 // Whether a window can open at all, decided before Qt is asked (Qt ends the process with an abort,
 // and a core dump, when its display platform has nothing to connect to). platforms is what Qt will
 // try: the -platform option or QT_QPA_PLATFORM, a ";" list of names (with ":" arguments), empty for

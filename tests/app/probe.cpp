@@ -4,9 +4,12 @@
 // The real program with its message box and browser replaced by lines on standard output, for the
 // tests that are about processes (single instance, the end of the program). Every message is
 // answered OK or No. With --close-main it closes the main window once it is up, as a user would,
-// reports which windows are left, and with --then-exit clicks the exit window's Exit button.
+// reports which windows are left, and with --then-exit clicks the exit window's Exit button. With
+// --browse the browser is the desktop's own, and the help page is opened once the window is up.
 
 #include "app/startup.h"
+#include "core/webaddresses.h"
+#include "gui/links.h"
 #include "gui/messages.h"
 
 #include <QAbstractButton>
@@ -71,11 +74,15 @@ int main(int argc, char *argv[])
                                                         : messages::Answer::No;
     });
     UrlPrinter urls;
-    QDesktopServices::setUrlHandler(u"https"_s, &urls, "open");
+    const bool browse = args.contains(u"--browse"_s);
+    if (!browse)
+        QDesktopServices::setUrlHandler(u"https"_s, &urls, "open");
 
     // Runs once the event loop does, that is after start-up has finished.
-    QTimer::singleShot(0, &app, [args] {
+    QTimer::singleShot(0, &app, [args, browse] {
         say(u"ready: "_s + visibleWindows());
+        if (browse)
+            links::open(webaddresses::HelpPage);
         if (!args.contains(u"--close-main"_s))
             return;
         if (QWidget *main = visibleWindow(u"frmMain"_s))

@@ -3,7 +3,8 @@
 
 // Behaviour that is about processes, checked with real processes: the program itself and the probe
 // (the program with its message box and browser turned into output lines). Every test has its own
-// home and runtime folder, so neither the user's settings nor a running copy are touched.
+// home and runtime folder, so the user's settings are never touched; CTest runs it in a network
+// namespace of its own where it can, so the single-instance name meets no copy the user runs.
 
 #include "core/identity.h"
 
@@ -12,15 +13,16 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <cstring>
-#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
 
+#include <csignal>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -34,6 +36,29 @@ namespace {
 const QString ProgramPath = QStringLiteral(PLANETARCH_PROGRAM);
 const QString ProbePath = QStringLiteral(PLANETARCH_PROBE);
 const QString AlreadyRunning = u"message: Application is already running"_s;
+
+// The single-instance name, as a squatter of another user would take it.
+QString guardName()
+{
+    return ApplicationId + u'.' + QString::number(::geteuid());
+}
+
+// Whether someone holds the name: the abstract sockets of this network namespace.
+bool guardHeld()
+{
+    QFile sockets(u"/proc/net/unix"_s);
+    if (!sockets.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray entry = " @" + guardName().toUtf8() + '\n';
+    return sockets.readAll().contains(entry);
+}
+
+bool makeExecutable(const QString &path, const QByteArray &script)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(script) == script.size() &&
+           file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
 
 // A socket left at a path, as a crashed server leaves one.
 bool makeSocket(const QByteArray &path)
@@ -60,30 +85,28 @@ private slots:
     void cleanup();
 
     void secondCopyIsRefusedAndEnds();
-    void lockOfAKilledCopyDoesNotBlock();
+    void killedCopyLeavesNothingBehind();
     void copiesStartedTogetherLeaveExactlyOne();
-    void leftoversAtTheLockPathDoNotBlock_data();
-    void leftoversAtTheLockPathDoNotBlock();
-    void delayedCopiesAgainstADamagedLockLeaveOne();
-    void emptiedLockOfARunningCopyStillRefuses();
+    void foldersChangedUnderARunningCopyLetNoSecondIn_data();
+    void foldersChangedUnderARunningCopyLetNoSecondIn();
+    void anotherUserSquattingTheNameDoesNotKeepTheUserOut_data();
+    void anotherUserSquattingTheNameDoesNotKeepTheUserOut();
+    void aBrowserStartedFromALinkDoesNotHoldTheName();
     void whateverIsAtTheSettingsPathTheWindowComes_data();
     void whateverIsAtTheSettingsPathTheWindowComes();
     void nothingIsMadeAtTheFilesystemRoot_data();
     void nothingIsMadeAtTheFilesystemRoot();
-    void noRuntimeFolderUsesAPrivateOne();
     void closingTheMainWindowLeavesTheExitWindow();
     void closingTheExitWindowEndsTheProgram();
     void commandLineAnswersWithoutStarting_data();
     void commandLineAnswersWithoutStarting();
 
 private:
+    // The system's, headless, with the test's own home and runtime folder.
+    QProcessEnvironment environment() const;
     QProcess *start(const QString &program, const QStringList &arguments = {},
-                    std::optional<QProcessEnvironment> environment = std::nullopt);
-    QString lockPath() const { return m_runtime->filePath(ApplicationId + u".lock"_s); }
-    QString privateLockPath() const
-    {
-        return m_home->filePath(u".cache/Orvanel/Planetarch/"_s + ApplicationId + u".lock"_s);
-    }
+                    const std::optional<QProcessEnvironment> &given = std::nullopt,
+                    QProcess::ProcessChannelMode channels = QProcess::ForwardedErrorChannel);
     // Reads the process's output until a line starts with one of the prefixes.
     static bool waitForLine(QProcess *process, const QStringList &prefixes,
                             QString *line = nullptr);
@@ -91,6 +114,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_home;
     std::unique_ptr<QTemporaryDir> m_runtime;
     std::vector<std::unique_ptr<QProcess>> m_processes;
+    std::vector<pid_t> m_strays; // started by what the test started
 };
 
 void TestProcesses::init()
@@ -111,20 +135,28 @@ void TestProcesses::cleanup()
         }
     }
     m_processes.clear();
+    for (const pid_t pid : m_strays)
+        ::kill(pid, SIGKILL);
+    m_strays.clear();
 }
 
-QProcess *TestProcesses::start(const QString &program, const QStringList &arguments,
-                               std::optional<QProcessEnvironment> given)
+QProcessEnvironment TestProcesses::environment() const
 {
-    auto process = std::make_unique<QProcess>();
-    QProcessEnvironment environment = given.value_or(QProcessEnvironment::systemEnvironment());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
     environment.insert(u"HOME"_s, m_home->path());
     environment.insert(u"XDG_CONFIG_HOME"_s, m_home->filePath(u".config"_s));
-    if (!given)
-        environment.insert(u"XDG_RUNTIME_DIR"_s, m_runtime->path());
-    process->setProcessEnvironment(environment);
-    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    environment.insert(u"XDG_RUNTIME_DIR"_s, m_runtime->path());
+    return environment;
+}
+
+QProcess *TestProcesses::start(const QString &program, const QStringList &arguments,
+                               const std::optional<QProcessEnvironment> &given,
+                               QProcess::ProcessChannelMode channels)
+{
+    auto process = std::make_unique<QProcess>();
+    process->setProcessEnvironment(given.value_or(environment()));
+    process->setProcessChannelMode(channels);
     process->start(program, arguments);
     m_processes.push_back(std::move(process));
     return m_processes.back().get();
@@ -154,7 +186,7 @@ bool TestProcesses::waitForLine(QProcess *process, const QStringList &prefixes, 
 void TestProcesses::secondCopyIsRefusedAndEnds()
 {
     QProcess *first = start(ProgramPath);
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(lockPath()), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(guardHeld(), 20000);
 
     QProcess *second = start(ProbePath);
     QVERIFY(waitForLine(second, {AlreadyRunning}));
@@ -163,18 +195,20 @@ void TestProcesses::secondCopyIsRefusedAndEnds()
     QCOMPARE(second->exitCode(), 0);
     QVERIFY(!second->readAll().contains("ready"));
 
-    // The first copy is untouched and keeps its lock.
+    // The first copy is untouched and still holds the name; nothing was written for the guard.
     QCOMPARE(first->state(), QProcess::Running);
-    QVERIFY(QFile::exists(lockPath()));
+    QVERIFY(guardHeld());
+    QVERIFY(QDir(m_runtime->path()).isEmpty());
+    QVERIFY(!QFileInfo::exists(m_home->filePath(u".cache"_s)));
 }
 
-void TestProcesses::lockOfAKilledCopyDoesNotBlock()
+void TestProcesses::killedCopyLeavesNothingBehind()
 {
     QProcess *killed = start(ProgramPath);
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(lockPath()), 20000);
-    killed->kill(); // SIGKILL: no chance to remove its lock
+    QTRY_VERIFY_WITH_TIMEOUT(guardHeld(), 20000);
+    killed->kill(); // SIGKILL: no chance to clean up
     QVERIFY(killed->waitForFinished(20000));
-    QVERIFY(QFile::exists(lockPath()));
+    QTRY_VERIFY(!guardHeld());
 
     QProcess *next = start(ProbePath);
     QString ready;
@@ -182,173 +216,169 @@ void TestProcesses::lockOfAKilledCopyDoesNotBlock()
     QCOMPARE(ready, u"ready: frmMain"_s);
 }
 
+// Copies started at the same instant in different environments (with and without a runtime
+// folder, another home, a broken temporary folder, a read-only runtime folder): the environment
+// does not decide who is the same user, so exactly one runs each round.
 void TestProcesses::copiesStartedTogetherLeaveExactlyOne()
 {
-    constexpr int Copies = 8;
-    QList<QProcess *> copies;
-    for (int copy = 0; copy < Copies; ++copy)
-        copies << start(ProbePath);
+    QTemporaryDir otherHome;
+    QTemporaryDir readOnlyRuntime;
+    QVERIFY(otherHome.isValid() && readOnlyRuntime.isValid());
+    QVERIFY(QFile::setPermissions(readOnlyRuntime.path(), QFile::ReadOwner | QFile::ExeOwner));
+    QList<QProcessEnvironment> environments(5, environment());
+    environments[1].remove(u"XDG_RUNTIME_DIR"_s);
+    environments[2].insert(u"HOME"_s, otherHome.path());
+    environments[2].insert(u"XDG_CONFIG_HOME"_s, otherHome.filePath(u".config"_s));
+    environments[3].remove(u"XDG_RUNTIME_DIR"_s);
+    environments[3].insert(u"TMPDIR"_s, u"/nonexistent"_s);
+    environments[4].insert(u"XDG_RUNTIME_DIR"_s, readOnlyRuntime.path());
 
-    int running = 0;
-    int refused = 0;
-    for (QProcess *copy : copies) {
-        QString line;
-        QVERIFY(waitForLine(copy, {AlreadyRunning, u"ready:"_s}, &line));
-        if (line.startsWith(u"ready:"_s)) {
-            ++running;
-        } else {
-            QVERIFY(copy->waitForFinished(20000));
-            QCOMPARE(copy->exitCode(), 0);
-            ++refused;
-        }
-    }
-    QCOMPARE(running, 1);
-    QCOMPARE(refused, Copies - 1);
-}
-
-void TestProcesses::leftoversAtTheLockPathDoNotBlock_data()
-{
-    QTest::addColumn<QString>("leftover");
-    QTest::addColumn<bool>("takenOver"); // a regular file: locked in place; else left as it is
-    QTest::newRow("empty file (killed between creating and writing)") << u"empty"_s << true;
-    QTest::newRow("empty file, made a moment ago") << u"fresh"_s << true;
-    QTest::newRow("garbage") << u"garbage"_s << true;
-    QTest::newRow("another machine's lock, its pid dead") << u"foreign"_s << true;
-    QTest::newRow("empty folder") << u"folder"_s << false;
-    QTest::newRow("folder with a file") << u"full folder"_s << false;
-    QTest::newRow("dangling symlink") << u"dangling"_s << false;
-    QTest::newRow("symlink to the user's file") << u"symlink"_s << false;
-    QTest::newRow("named pipe") << u"pipe"_s << false;
-    QTest::newRow("socket") << u"socket"_s << false;
-}
-
-void TestProcesses::leftoversAtTheLockPathDoNotBlock()
-{
-    QFETCH(QString, leftover);
-    QFETCH(bool, takenOver);
-    const QString userFile = m_home->filePath(u"notes.txt"_s);
-    const QByteArray notes = "the user's own notes\n";
-    const QByteArray path = QFile::encodeName(lockPath());
-    const std::map<QString, QByteArray> contents{
-        {u"empty"_s, {}},
-        {u"fresh"_s, {}},
-        {u"garbage"_s, "\x7f\x01 not a lock\n"},
-        {u"foreign"_s, "999999\nPlanetarch\nanother-machine\n"}};
-    if (contents.count(leftover)) {
-        QFile file(lockPath());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(contents.at(leftover));
-        if (leftover != u"fresh"_s)
-            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-60),
-                                     QFileDevice::FileModificationTime));
-    } else if (leftover.endsWith(u"folder"_s)) {
-        QVERIFY(QDir().mkdir(lockPath()));
-        if (leftover == u"full folder"_s)
-            QVERIFY(QFile(lockPath() + u"/inside"_s).open(QIODevice::WriteOnly));
-    } else if (leftover == u"pipe"_s) {
-        QVERIFY(::mkfifo(path.constData(), 0600) == 0);
-    } else if (leftover == u"socket"_s) {
-        QVERIFY(makeSocket(path));
-    } else {
-        QFile file(userFile);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(notes) == notes.size());
-        file.close();
-        const QString target = leftover == u"dangling"_s ? m_home->filePath(u"gone"_s) : userFile;
-        QVERIFY(QFile::link(target, lockPath()));
-    }
-    struct stat before
-    {
-    };
-    QVERIFY(::lstat(path.constData(), &before) == 0);
-
-    QProcess *program = start(ProbePath);
-    QString ready;
-    QVERIFY(waitForLine(program, {u"ready:"_s, AlreadyRunning}, &ready));
-    QCOMPARE(ready, u"ready: frmMain"_s);
-    QProcess *second = start(ProbePath);
-    QVERIFY(waitForLine(second, {AlreadyRunning}));
-    // What is no lock file is left as it was, and the lock went to the private folder; a lock
-    // file is the running copy's now.
-    struct stat after
-    {
-    };
-    QVERIFY(::lstat(path.constData(), &after) == 0);
-    QCOMPARE(after.st_ino, before.st_ino);
-    QCOMPARE(after.st_mode & S_IFMT, before.st_mode & S_IFMT);
-    QCOMPARE(QFile::exists(privateLockPath()), !takenOver);
-    if (leftover == u"symlink"_s) {
-        QFile file(userFile);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), notes);
-    }
-    if (leftover == u"dangling"_s)
-        QVERIFY(!QFile::exists(m_home->filePath(u"gone"_s)));
-}
-
-// Two copies a little apart against a damaged lock that no one holds: one takes it over, the
-// other is refused, never both (a copy may no longer remove the other's fresh lock by name).
-void TestProcesses::delayedCopiesAgainstADamagedLockLeaveOne()
-{
-    for (int round = 0; round < 20; ++round) {
-        QFile::remove(lockPath());
-        QFile damaged(lockPath());
-        QVERIFY(damaged.open(QIODevice::WriteOnly) && damaged.write("\x01") == 1);
-        damaged.close();
-        QProcess *first = start(ProbePath);
-        QTest::qSleep(round * 20);
-        QProcess *second = start(ProbePath);
-        QStringList outcomes;
-        for (QProcess *copy : {first, second}) {
+    constexpr int Copies = 20;
+    for (int round = 0; round < 3; ++round) {
+        QList<QProcess *> copies;
+        for (int copy = 0; copy < Copies; ++copy)
+            copies << start(ProbePath, {}, environments[copy % environments.size()]);
+        int running = 0;
+        for (QProcess *copy : copies) {
             QString line;
-            QVERIFY(waitForLine(copy, {u"ready:"_s, AlreadyRunning}, &line));
-            outcomes << line.section(u':', 0, 0);
+            QVERIFY(waitForLine(copy, {AlreadyRunning, u"ready:"_s}, &line));
+            if (line.startsWith(u"ready:"_s)) {
+                ++running;
+            } else {
+                QVERIFY(copy->waitForFinished(20000));
+                QCOMPARE(copy->exitCode(), 0);
+            }
         }
-        outcomes.sort();
-        QCOMPARE(outcomes, (QStringList{u"message"_s, u"ready"_s}));
+        QCOMPARE(running, 1);
         cleanup();
     }
 }
 
-void TestProcesses::emptiedLockOfARunningCopyStillRefuses()
+void TestProcesses::foldersChangedUnderARunningCopyLetNoSecondIn_data()
 {
-    QProcess *first = start(ProgramPath);
-    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(lockPath()).size() > 0, 20000);
-    {
-        QFile lock(lockPath());
-        QVERIFY(lock.open(QIODevice::ReadWrite | QIODevice::Truncate));
-        QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-60),
-                                 QFileDevice::FileModificationTime));
-    }
-    QProcess *second = start(ProbePath);
-    QVERIFY(waitForLine(second, {AlreadyRunning}));
-    QVERIFY(second->waitForFinished(20000));
-    QCOMPARE(first->state(), QProcess::Running);
-    QVERIFY(QFile::exists(lockPath()));
+    QTest::addColumn<QString>("change");
+    QTest::newRow("runtime folder emptied") << u"empty runtime"_s;
+    QTest::newRow("runtime folder removed") << u"remove runtime"_s;
+    QTest::newRow("runtime folder made read-only") << u"read-only runtime"_s;
+    QTest::newRow("home and cache folder removed") << u"remove home"_s;
 }
 
-void TestProcesses::noRuntimeFolderUsesAPrivateOne()
+// What a session cleaner or a tmp reaper does to the folders while a copy runs changes nothing:
+// no file holds the guard.
+void TestProcesses::foldersChangedUnderARunningCopyLetNoSecondIn()
 {
-    // Qt offers no runtime folder: the lock goes to a private folder in the user's cache instead.
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(u"XDG_CACHE_HOME"_s, m_home->filePath(u"cache"_s));
-    // No XDG_RUNTIME_DIR, and a "temporary folder" that is a file, so Qt cannot make its own
-    // fallback in it. (A TMPDIR that does not exist would have Qt make its fallback at the
-    // filesystem root, which root may do.)
-    QFile notAFolder(m_home->filePath(u"tmp"_s));
-    QVERIFY(notAFolder.open(QIODevice::WriteOnly));
-    notAFolder.close();
-    environment.remove(u"XDG_RUNTIME_DIR"_s);
-    environment.insert(u"TMPDIR"_s, notAFolder.fileName());
-    const QString privateLock =
-        m_home->filePath(u"cache/Orvanel/Planetarch/"_s + ApplicationId + u".lock"_s);
-
-    QProcess *first = start(ProbePath, {}, environment);
+    QFETCH(QString, change);
+    QVERIFY(QDir().mkpath(m_home->filePath(u".cache/Orvanel/Planetarch"_s)));
+    QVERIFY(QFile(m_runtime->filePath(u"bus"_s)).open(QIODevice::WriteOnly));
+    QProcess *first = start(ProbePath);
     QVERIFY(waitForLine(first, {u"ready:"_s}));
-    QVERIFY(QFile::exists(privateLock));
-    QCOMPARE(QFileInfo(QFileInfo(privateLock).path()).permissions() & 0x0077, QFile::Permissions());
-    QProcess *second = start(ProbePath, {}, environment);
-    QVERIFY(waitForLine(second, {AlreadyRunning}));
-    QVERIFY(QDir(m_runtime->path()).isEmpty());
+    const QProcessEnvironment before = environment();
+    if (change == u"empty runtime"_s) {
+        const QFileInfoList entries = QDir(m_runtime->path())
+                                          .entryInfoList(QDir::AllEntries | QDir::Hidden |
+                                                         QDir::System | QDir::NoDotAndDotDot);
+        for (const QFileInfo &entry : entries)
+            QVERIFY(entry.isDir() && !entry.isSymLink() ? QDir(entry.filePath()).removeRecursively()
+                                                        : QFile::remove(entry.filePath()));
+    } else if (change == u"remove runtime"_s) {
+        QVERIFY(QDir(m_runtime->path()).removeRecursively());
+    } else if (change == u"read-only runtime"_s) {
+        QVERIFY(QFile::setPermissions(m_runtime->path(), QFile::ReadOwner | QFile::ExeOwner));
+    } else {
+        QVERIFY(QDir(m_home->path()).removeRecursively());
+    }
+    QProcessEnvironment withoutRuntime = before;
+    withoutRuntime.remove(u"XDG_RUNTIME_DIR"_s);
+    for (const QProcessEnvironment &environment : {before, withoutRuntime}) {
+        QProcess *second = start(ProbePath, {}, environment);
+        QVERIFY(waitForLine(second, {AlreadyRunning}));
+        QVERIFY(second->waitForFinished(20000));
+    }
+    QCOMPARE(first->state(), QProcess::Running);
+}
+
+void TestProcesses::anotherUserSquattingTheNameDoesNotKeepTheUserOut_data()
+{
+    QTest::addColumn<bool>("listens");
+    QTest::addColumn<QString>("said"); // how the one line on standard error starts
+    QTest::newRow("a squatter that answers")
+        << true << u"planetarch: another user (uid 65534) holds the single-instance name"_s;
+    QTest::newRow("a squatter that only holds the name")
+        << false << u"planetarch: the single-instance name is held by a program that does not"_s;
+}
+
+// Anyone may take any abstract name, this user's too: a holder of another uid is no running copy
+// of this user's, so the program starts (unguarded) and says so in one line.
+void TestProcesses::anotherUserSquattingTheNameDoesNotKeepTheUserOut()
+{
+    QFETCH(bool, listens);
+    QFETCH(QString, said);
+    if (::geteuid() != 0)
+        QSKIP("needs root, to hold the name as another user");
+    const QString python = QStandardPaths::findExecutable(u"python3"_s, {u"/usr/bin"_s, u"/bin"_s});
+    const QString setpriv = QStandardPaths::findExecutable(u"setpriv"_s);
+    if (python.isEmpty() || setpriv.isEmpty())
+        QSKIP("needs python3 and setpriv");
+    const QString squat = u"import socket, sys\n"
+                          u"s = socket.socket(socket.AF_UNIX)\n"
+                          u"s.bind('\\0' + sys.argv[1])\n"
+                          u"if sys.argv[2] == 'listen': s.listen(1)\n"
+                          u"print('bound', flush=True)\n"
+                          u"sys.stdin.read()\n"_s;
+    QProcess *squatter =
+        start(setpriv, {u"--reuid=65534"_s, u"--regid=65534"_s, u"--clear-groups"_s, python,
+                        u"-c"_s, squat, guardName(), listens ? u"listen"_s : u"bind"_s});
+    QVERIFY(waitForLine(squatter, {u"bound"_s}));
+
+    for (int copy = 0; copy < 2; ++copy) {
+        QProcess *program = start(ProbePath, {}, std::nullopt, QProcess::MergedChannels);
+        QString line;
+        QVERIFY(waitForLine(program, {u"planetarch:"_s, u"ready:"_s, AlreadyRunning}, &line));
+        QVERIFY2(line.startsWith(said), qPrintable(line));
+        QVERIFY(waitForLine(program, {u"ready:"_s, AlreadyRunning}, &line));
+        QCOMPARE(line, u"ready: frmMain"_s);
+    }
+}
+
+// A browser started from a link inherits whatever is not closed on exec: were it the guard, the
+// browser would hold the name after the program ended and refuse every later start.
+void TestProcesses::aBrowserStartedFromALinkDoesNotHoldTheName()
+{
+    const QString xvfb = QStandardPaths::findExecutable(u"Xvfb"_s);
+    if (xvfb.isEmpty())
+        QSKIP("needs Xvfb: links open in a browser only on a real display");
+    QProcess *server = start(xvfb, {u"-displayfd"_s, u"1"_s, u"-nolisten"_s, u"tcp"_s});
+    QString number; // -displayfd: the display it took, on a line of its own
+    QVERIFY(waitForLine(server, {QString()}, &number));
+    const QString display = u':' + number;
+
+    // The stand-in browser notes its pid and lives on.
+    const QString bin = m_home->filePath(u"bin"_s);
+    QVERIFY(QDir().mkpath(bin));
+    QVERIFY(makeExecutable(bin + u"/xdg-open"_s,
+                           "#!/bin/sh\necho $$ > \"$HOME/browser.pid.new\"\n"
+                           "mv \"$HOME/browser.pid.new\" \"$HOME/browser.pid\"\nexec sleep 60\n"));
+    QProcessEnvironment withBrowser = environment();
+    withBrowser.insert(u"PATH"_s, bin + u':' + withBrowser.value(u"PATH"_s));
+    withBrowser.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
+    withBrowser.insert(u"DISPLAY"_s, display);
+    QProcess *program =
+        start(ProbePath, {u"--browse"_s, u"--close-main"_s, u"--then-exit"_s}, withBrowser);
+    QVERIFY(waitForLine(program, {u"ended:"_s}));
+    QVERIFY(program->waitForFinished(20000));
+
+    QFile pidFile(m_home->filePath(u"browser.pid"_s));
+    QTRY_VERIFY_WITH_TIMEOUT(pidFile.exists(), 20000);
+    QVERIFY(pidFile.open(QIODevice::ReadOnly));
+    const pid_t browser = pid_t(pidFile.readAll().trimmed().toInt());
+    QVERIFY(browser > 0);
+    m_strays.push_back(browser);
+    QCOMPARE(::kill(browser, 0), 0); // still running
+
+    QProcess *next = start(ProbePath);
+    QString ready;
+    QVERIFY(waitForLine(next, {u"ready:"_s, AlreadyRunning}, &ready));
+    QCOMPARE(ready, u"ready: frmMain"_s);
 }
 
 void TestProcesses::whateverIsAtTheSettingsPathTheWindowComes_data()
@@ -452,7 +482,7 @@ void TestProcesses::closingTheMainWindowLeavesTheExitWindow()
     QVERIFY(waitForLine(program, {u"after closing the main window:"_s}, &line));
     QCOMPARE(line, u"after closing the main window: frmExit"_s);
     QCOMPARE(program->state(), QProcess::Running);
-    QVERIFY(QFile::exists(lockPath()));
+    QVERIFY(guardHeld());
 }
 
 void TestProcesses::closingTheExitWindowEndsTheProgram()
@@ -464,7 +494,7 @@ void TestProcesses::closingTheExitWindowEndsTheProgram()
     QVERIFY(program->waitForFinished(20000));
     QCOMPARE(program->exitStatus(), QProcess::NormalExit);
     QCOMPARE(program->exitCode(), 0);
-    // The lock went with it: the next start is not refused.
+    // The name went with it: the next start is not refused.
     QProcess *next = start(ProbePath);
     QVERIFY(waitForLine(next, {u"ready:"_s}));
 }

@@ -19,8 +19,6 @@ private slots:
     void farDates();
     void stampThatCannotBeWritten_data();
     void stampThatCannotBeWritten();
-    void lockFilePath_data();
-    void lockFilePath();
     void coBrandNumber_data();
     void coBrandNumber();
     void bannerChoice_data();
@@ -125,30 +123,6 @@ void TestStartupRules::stampThatCannotBeWritten()
     QCOMPARE(stamp.has_value(), written);
     if (written)
         QCOMPARE(reminderAction(*stamp, now.date()), ReminderAction::Nothing);
-}
-
-void TestStartupRules::lockFilePath_data()
-{
-    QTest::addColumn<QString>("runtime");
-    QTest::addColumn<QString>("fallback");
-    QTest::addColumn<QString>("path"); // empty: no lock
-    const QString cache = u"/home/ann/.cache/Orvanel/Planetarch"_s;
-    QTest::newRow("runtime folder") << u"/run/user/1000"_s << cache << u"/run/user/1000/app.lock"_s;
-    QTest::newRow("trailing slash")
-        << u"/run/user/1000/"_s << cache << u"/run/user/1000/app.lock"_s;
-    QTest::newRow("no runtime folder") << QString() << cache << cache + u"/app.lock"_s;
-    QTest::newRow("relative runtime folder") << u"run"_s << cache << cache + u"/app.lock"_s;
-    QTest::newRow("the root is no runtime folder") << u"/"_s << cache << cache + u"/app.lock"_s;
-    QTest::newRow("neither") << QString() << QString() << QString();
-    QTest::newRow("neither absolute") << u"."_s << u"cache"_s << QString();
-}
-
-void TestStartupRules::lockFilePath()
-{
-    QFETCH(QString, runtime);
-    QFETCH(QString, fallback);
-    QFETCH(QString, path);
-    QCOMPARE(planetarch::lockFilePath(runtime, fallback, u"app").value_or(QString()), path);
 }
 
 void TestStartupRules::coBrandNumber_data()

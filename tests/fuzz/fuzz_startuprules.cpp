@@ -3,7 +3,7 @@
 
 // The start-up rules: the reminder asks exactly when a readable stored date lies more than 14
 // days from today, whatever the dates; a stamp, when one can be written, reads back as today; the
-// lock never lands at the filesystem root or on a relative path; the banner draw stays in range.
+// per-user folder is never the filesystem root or a relative path; the banner draw stays in range.
 
 #include "core/startuprules.h"
 #include "fuzzcheck.h"
@@ -23,8 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QTime time = QTime::fromMSecsSinceStartOfDay(input.take<std::uint32_t>() % 86400000);
     const float x = input.take<float>();
     const bool storedIsText = input.take<std::uint8_t>() & 1;
-    const QString runtime = input.text();
-    const QString fallback = input.text();
+    const QString xdgValue = input.text();
+    const QString home = input.text();
     const QString text = input.text();
 
     // The stored value: any text, or the stamp of another day.
@@ -50,13 +50,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         FUZZ_CHECK(today.year() < 1 || today.year() > 9999 || !time.isValid());
     }
 
-    if (const std::optional<QString> path = lockFilePath(runtime, fallback, u"app")) {
-        FUZZ_CHECK(QDir::isAbsolutePath(*path) && path->endsWith(u"/app.lock"));
-        FUZZ_CHECK(*path != u"/app.lock");
-        FUZZ_CHECK(path->startsWith(QDir::cleanPath(runtime)) ||
-                   path->startsWith(QDir::cleanPath(fallback)));
+    if (const std::optional<QString> folder = userFolder(xdgValue, home, u".config")) {
+        FUZZ_CHECK(QDir::isAbsolutePath(*folder) && *folder != u"/");
+        FUZZ_CHECK(folder->startsWith(QDir::cleanPath(xdgValue)) ||
+                   *folder == QDir::cleanPath(home) + u"/.config");
     } else {
-        FUZZ_CHECK(!QDir::isAbsolutePath(fallback) || QDir::cleanPath(fallback) == u"/");
+        FUZZ_CHECK(!QDir::isAbsolutePath(home) || QDir::cleanPath(home) == u"/");
     }
 
     const int number = coBrandNumber(x);

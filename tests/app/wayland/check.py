@@ -2,7 +2,8 @@
 # The program on Wayland itself: a headless sway (it has a seat, reports titles and application
 # ids, and closes windows as a close button does) runs it with QT_QPA_PLATFORM=wayland; from
 # outside, the windows must come up with their titles and the id, closing the main window must
-# bring up the exit window, and closing that must end the program cleanly and release the lock.
+# bring up the exit window, and closing that must end the program cleanly and free its
+# single-instance name.
 # sway refuses to run as root: as root, sway and the program run as nobody.
 # Usage: check.py PROGRAM APP_ID
 import glob
@@ -87,8 +88,9 @@ try:
     main = wait(lambda: windows(), "the main window")
     print(f"main window mapped after {time.monotonic() - started:.2f} s", flush=True)
     expect("the main window has the title and the id", main[0][1:] == (TITLE, app_id), main)
-    lock = os.path.join(runtime, app_id + ".lock")
-    expect("the lock is held", os.path.exists(lock))
+    guard = f" @{app_id}.{65534 if as_user else os.geteuid()}\n"
+    held = lambda: guard in open("/proc/net/unix").read()
+    expect("the single-instance name is held", held())
 
     close(main[0][0])
     exiting = wait(lambda: [w for w in windows() if w[0] != main[0][0]], "the exit window")
@@ -99,7 +101,7 @@ try:
     close(exiting[0][0])
     code = app.wait(15)
     expect("closing the exit window ends the program with 0", code == 0, code)
-    expect("the lock is released", not os.path.exists(lock))
+    expect("the single-instance name is free", not held())
 finally:
     for p in (app, sway):
         if p and p.poll() is None:
