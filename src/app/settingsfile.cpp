@@ -13,6 +13,7 @@
 
 #ifdef Q_OS_UNIX
 #include <cerrno>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -24,7 +25,46 @@ using namespace Qt::StringLiterals;
 
 #ifdef Q_OS_UNIX
 namespace {
+
 using FileStatus = struct stat;
+
+bool isTrusted(const FileStatus &entry)
+{
+    return entry.st_uid == ::geteuid() || entry.st_uid == 0;
+}
+
+// Whether everything that exists on the way to path (each folder, each link and what it leads
+// to, the file) belongs to this user or to root: then no one else can swap any of it. Whatever
+// does not exist yet is made by this user, below what was checked.
+bool isOwnPath(const QByteArray &path, int links = 0)
+{
+    if (!path.startsWith('/') || links > 8)
+        return false;
+    QByteArray prefix;
+    const QList<QByteArray> parts = path.split('/');
+    for (const QByteArray &part : parts) {
+        if (part.isEmpty())
+            continue;
+        prefix += '/' + part;
+        FileStatus entry{};
+        if (::lstat(prefix.constData(), &entry) != 0)
+            return errno == ENOENT;
+        if (!isTrusted(entry))
+            return false;
+        if (S_ISLNK(entry.st_mode)) {
+            // A link of our own or root's: where it leads must be just as safe.
+            char *target = ::realpath(prefix.constData(), nullptr);
+            if (!target)
+                return false;
+            const QByteArray resolved(target);
+            std::free(target);
+            if (!isOwnPath(resolved, links + 1))
+                return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 #endif
 
@@ -44,6 +84,8 @@ SettingsFile::SettingsFile(std::optional<QString> path) : m_path(std::move(path)
         return;
 #ifdef Q_OS_UNIX
     const QByteArray name = QFile::encodeName(*m_path);
+    if (!isOwnPath(name))
+        return; // another user's: not followed, not read, not written
     FileStatus entry{};
     if (::stat(name.constData(), &entry) != 0) {
         // Nothing there yet: a first run. Any other failure leaves it alone.
@@ -84,20 +126,26 @@ SettingsFile::SettingsFile(std::optional<QString> path) : m_path(std::move(path)
 #endif
     // Larger than any file of ours: damaged, read as empty, replaced by the next write.
     if (bytes.size() <= settingstext::SizeLimit)
-        m_text = QString::fromUtf8(bytes);
+        m_text = bytes;
 }
 
 std::optional<QString> SettingsFile::value(const QString &group, const QString &key) const
 {
-    return settingstext::value(m_text, group, key);
+    const std::optional<QByteArray> found =
+        settingstext::value(m_text, group.toUtf8(), key.toUtf8());
+    return found ? std::optional(QString::fromUtf8(*found)) : std::nullopt;
 }
 
 bool SettingsFile::setValue(const QString &group, const QString &key, const QString &value)
 {
-    if (!m_usable || !QDir().mkpath(QFileInfo(*m_path).path()))
+    if (!m_usable)
         return false;
-    const QString text = settingstext::withValue(m_text, group, key, value);
-    const QByteArray bytes = text.toUtf8();
+    const QByteArray bytes =
+        settingstext::withValue(m_text, group.toUtf8(), key.toUtf8(), value.toUtf8());
+    // A file this program would not read back is never written: the next start would take it
+    // for damaged and replace it, and every other line with it.
+    if (bytes.size() > settingstext::SizeLimit || !QDir().mkpath(QFileInfo(*m_path).path()))
+        return false;
     // Written whole into a new file that then replaces the old one, or not at all. Unbuffered,
     // so that a full disk shows in the write itself, not in a flush nobody checks.
     QSaveFile file(*m_path);
@@ -111,7 +159,7 @@ bool SettingsFile::setValue(const QString &group, const QString &key, const QStr
     }
     if (!file.commit())
         return false;
-    m_text = text;
+    m_text = bytes;
     return true;
 }
 

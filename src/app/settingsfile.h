@@ -13,7 +13,8 @@ namespace planetarch {
 // written without QSettings. What lies at its path is looked at before anything is opened: a
 // regular file, or a link to one, is read (at most settingstext::SizeLimit bytes) and written whole
 // and atomically; a pipe, socket, device or folder is never opened, and the settings are then
-// unusable. Nothing here ever waits.
+// unusable. So are they when a folder, link or file on the way belongs to another user (root run
+// with someone else's home): nothing there is followed, made or written. Nothing here ever waits.
 class SettingsFile final
 {
 public:
@@ -27,13 +28,14 @@ public:
     bool isUsable() const { return m_usable; }
     // A value as written; nothing when the file has none or is damaged (too large to be ours).
     std::optional<QString> value(const QString &group, const QString &key) const;
-    // Stores a value, the rest of the file kept. True only once it is really on disk: false for
-    // an unusable file, a folder that cannot be made or written, a full disk.
+    // Stores a value, the rest of the file kept byte for byte. True only once it is really on
+    // disk: false for an unusable file, a folder that cannot be made or written, a full disk, or a
+    // file that would grow past what is read back.
     bool setValue(const QString &group, const QString &key, const QString &value);
 
 private:
     std::optional<QString> m_path;
-    QString m_text;
+    QByteArray m_text;
     bool m_usable = false;
 };
 

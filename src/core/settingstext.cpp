@@ -6,23 +6,24 @@
 
 namespace planetarch::settingstext {
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
+// QSettings reads past a UTF-8 byte-order mark at the start, and so does this; it stays.
+constexpr QByteArrayView ByteOrderMark("\xEF\xBB\xBF");
+
 // "[Group]" names the group; any other line is no header.
-std::optional<QStringView> header(QStringView line)
+std::optional<QByteArrayView> header(QByteArrayView line)
 {
     line = line.trimmed();
-    if (line.size() >= 2 && line.front() == u'[' && line.back() == u']')
+    if (line.size() >= 2 && line.front() == '[' && line.back() == ']')
         return line.sliced(1, line.size() - 2).trimmed();
     return std::nullopt;
 }
 
 // The key of a "Key=value" line, or nothing.
-std::optional<QStringView> keyOf(QStringView line)
+std::optional<QByteArrayView> keyOf(QByteArrayView line)
 {
-    const qsizetype equals = line.indexOf(u'=');
+    const qsizetype equals = line.indexOf('=');
     if (equals < 0)
         return std::nullopt;
     return line.first(equals).trimmed();
@@ -35,16 +36,16 @@ struct Line
     qsizetype end;
 };
 
-QList<Line> lines(QStringView text)
+QList<Line> lines(QByteArrayView text)
 {
     QList<Line> found;
-    qsizetype start = 0;
+    qsizetype start = text.startsWith(ByteOrderMark) ? ByteOrderMark.size() : 0;
     while (start < text.size()) {
-        qsizetype end = text.indexOf(u'\n', start);
+        qsizetype end = text.indexOf('\n', start);
         if (end < 0)
             end = text.size();
         qsizetype content = end;
-        if (content > start && text.at(content - 1) == u'\r')
+        if (content > start && text.at(content - 1) == '\r')
             --content;
         found.append({start, content});
         start = end + 1;
@@ -54,28 +55,29 @@ QList<Line> lines(QStringView text)
 
 } // namespace
 
-std::optional<QString> value(QStringView text, QStringView group, QStringView key)
+std::optional<QByteArray> value(QByteArrayView text, QByteArrayView group, QByteArrayView key)
 {
     bool inGroup = false;
     for (const Line &line : lines(text)) {
-        const QStringView content = text.sliced(line.start, line.end - line.start);
+        const QByteArrayView content = text.sliced(line.start, line.end - line.start);
         if (const auto name = header(content)) {
             inGroup = *name == group;
             continue;
         }
         if (inGroup && keyOf(content) == key)
-            return content.sliced(content.indexOf(u'=') + 1).trimmed().toString();
+            return content.sliced(content.indexOf('=') + 1).trimmed().toByteArray();
     }
     return std::nullopt;
 }
 
-QString withValue(QStringView text, QStringView group, QStringView key, QStringView value)
+QByteArray withValue(QByteArrayView text, QByteArrayView group, QByteArrayView key,
+                     QByteArrayView value)
 {
-    const QString setting = key.toString() + u'=' + value.toString();
+    const QByteArray setting = key.toByteArray() + '=' + value.toByteArray();
     bool inGroup = false;
     qsizetype groupEnd = -1; // where the group's last non-blank line ends
     for (const Line &line : lines(text)) {
-        const QStringView content = text.sliced(line.start, line.end - line.start);
+        const QByteArrayView content = text.sliced(line.start, line.end - line.start);
         if (const auto name = header(content)) {
             inGroup = *name == group;
             if (inGroup)
@@ -85,16 +87,18 @@ QString withValue(QStringView text, QStringView group, QStringView key, QStringV
         if (!inGroup)
             continue;
         if (keyOf(content) == key)
-            return text.first(line.start).toString() + setting + text.sliced(line.end).toString();
+            return text.first(line.start).toByteArray() + setting +
+                   text.sliced(line.end).toByteArray();
         if (!content.trimmed().isEmpty())
             groupEnd = line.end;
     }
     if (groupEnd >= 0)
-        return text.first(groupEnd).toString() + u'\n' + setting + text.sliced(groupEnd).toString();
-    QString whole = text.toString();
-    if (!whole.isEmpty())
-        whole += whole.endsWith(u'\n') ? u"\n"_s : u"\n\n"_s;
-    return whole + u'[' + group.toString() + u"]\n"_s + setting + u'\n';
+        return text.first(groupEnd).toByteArray() + '\n' + setting +
+               text.sliced(groupEnd).toByteArray();
+    QByteArray whole = text.toByteArray();
+    if (!whole.isEmpty() && whole != ByteOrderMark)
+        whole += whole.endsWith('\n') ? "\n" : "\n\n";
+    return whole + '[' + group.toByteArray() + "]\n" + setting + '\n';
 }
 
 } // namespace planetarch::settingstext

@@ -25,6 +25,7 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace planetarch;
 using namespace planetarch::testing;
@@ -239,6 +240,8 @@ void TestStartup::unwritableStoreAsksNothing_data()
     QTest::newRow("a folder that cannot be made") << u"proc"_s << Now;
     QTest::newRow("its folder is a file") << u"file folder"_s << Now;
     QTest::newRow("a full disk") << u"full disk"_s << Now;
+    QTest::newRow("a file that would grow past what is read back") << u"limit"_s << Now;
+    QTest::newRow("root, another user's folder with a link to root's file") << u"foreign"_s << Now;
     QTest::newRow("clock in year 10000: no stamp to store")
         << u"none"_s << QDateTime(QDate(10000, 1, 1), QTime(9, 0));
 }
@@ -249,8 +252,9 @@ void TestStartup::unwritableStoreAsksNothing()
 {
     QFETCH(QString, obstacle);
     QFETCH(QDateTime, now);
-    const QByteArray asked = "[UpdateReminder]\nLastAsked=2026-10-01T10:00:00\n";
+    QByteArray asked = "[UpdateReminder]\nLastAsked=2026-10-01T10:00:00\n";
     QString path = rowPath();
+    QString kept; // the file that must be left as it was, when it is not at the path
     if (obstacle == u"folder"_s) {
         QVERIFY(QDir().mkpath(path));
     } else if (obstacle == u"pipe"_s) {
@@ -260,6 +264,22 @@ void TestStartup::unwritableStoreAsksNothing()
     } else if (obstacle == u"file folder"_s) {
         QVERIFY(writeFile(m_dir.filePath(u"plain"_s), "a file\n"));
         path = m_dir.filePath(u"plain/settings.ini"_s);
+    } else if (obstacle == u"limit"_s) {
+        // Other groups only, 65,532 bytes: our group would make it larger than is read back.
+        asked = "[Other]\nkey=" + QByteArray(65532 - 13, 'x') + '\n';
+        QVERIFY(writeFile(path, asked));
+    } else if (obstacle == u"foreign"_s) {
+        // sudo -E: root with another user's home, in which that user linked root's own file.
+        if (::geteuid() != 0)
+            QSKIP("needs root");
+        const QString home = m_dir.filePath(u"someone"_s);
+        QVERIFY(QDir().mkpath(home));
+        QCOMPARE(::chown(QFile::encodeName(home).constData(), 65534, 65534), 0);
+        kept = m_dir.filePath(u"root-owned.conf"_s);
+        QVERIFY(writeFile(kept, asked));
+        path = home + u"/settings.ini"_s;
+        QVERIFY(QFile::link(kept, path));
+        QCOMPARE(::lchown(QFile::encodeName(path).constData(), 65534, 65534), 0);
     } else {
         QVERIFY(writeFile(path, asked));
     }
@@ -282,8 +302,9 @@ void TestStartup::unwritableStoreAsksNothing()
     }
     QVERIFY(messages.shown.isEmpty());
     QVERIFY(urls.opened.isEmpty());
-    if (obstacle == u"full disk"_s || obstacle == u"none"_s) {
-        QFile file(path);
+    const QStringList untouched{u"full disk"_s, u"none"_s, u"limit"_s, u"foreign"_s};
+    if (untouched.contains(obstacle)) {
+        QFile file(kept.isEmpty() ? path : kept);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), asked);
     }

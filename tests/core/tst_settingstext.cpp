@@ -20,29 +20,34 @@ private slots:
 
 void TestSettingsText::value_data()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("value"); // the reminder's; a null string for none
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QByteArray>("value"); // the reminder's; null for none
     QTest::newRow("as QSettings writes it")
-        << u"[UpdateReminder]\nLastAsked=2026-12-07T09:00:00\n"_s << u"2026-12-07T09:00:00"_s;
+        << QByteArray("[UpdateReminder]\nLastAsked=2026-12-07T09:00:00\n")
+        << QByteArray("2026-12-07T09:00:00");
     QTest::newRow("CR LF and blanks")
-        << u"[UpdateReminder]\r\n LastAsked = 2026-12-07 \r\n"_s << u"2026-12-07"_s;
-    QTest::newRow("another group's key") << u"[Other]\nLastAsked=2026-12-07\n"_s << QString();
+        << QByteArray("[UpdateReminder]\r\n LastAsked = 2026-12-07 \r\n")
+        << QByteArray("2026-12-07");
+    QTest::newRow("another group's key")
+        << QByteArray("[Other]\nLastAsked=2026-12-07\n") << QByteArray();
     QTest::newRow("after another group")
-        << u"[Other]\nLastAsked=1\n\n[UpdateReminder]\nLastAsked=2\n"_s << u"2"_s;
+        << QByteArray("[Other]\nLastAsked=1\n\n[UpdateReminder]\nLastAsked=2\n") << QByteArray("2");
     QTest::newRow("a serialised value, as text")
-        << u"[UpdateReminder]\nLastAsked=@Variant(\\0\\0\\0\\x7f)\n"_s
-        << u"@Variant(\\0\\0\\0\\x7f)"_s;
-    QTest::newRow("empty value") << u"[UpdateReminder]\nLastAsked=\n"_s << u""_s;
-    QTest::newRow("no equals sign") << u"[UpdateReminder]\nLastAsked\n"_s << QString();
-    QTest::newRow("nothing") << QString() << QString();
+        << QByteArray("[UpdateReminder]\nLastAsked=@Variant(\\0\\0\\0\\x7f)\n")
+        << QByteArray("@Variant(\\0\\0\\0\\x7f)");
+    QTest::newRow("empty value") << QByteArray("[UpdateReminder]\nLastAsked=\n") << QByteArray("");
+    QTest::newRow("no equals sign") << QByteArray("[UpdateReminder]\nLastAsked\n") << QByteArray();
+    QTest::newRow("after a byte-order mark")
+        << QByteArray("\xEF\xBB\xBF[UpdateReminder]\nLastAsked=2\n") << QByteArray("2");
+    QTest::newRow("nothing") << QByteArray() << QByteArray();
 }
 
 void TestSettingsText::value()
 {
-    QFETCH(QString, text);
-    QFETCH(QString, value);
-    const std::optional<QString> found =
-        settingstext::value(text, u"UpdateReminder"_s, u"LastAsked"_s);
+    QFETCH(QByteArray, text);
+    QFETCH(QByteArray, value);
+    const std::optional<QByteArray> found =
+        settingstext::value(text, "UpdateReminder", "LastAsked");
     QCOMPARE(found.has_value(), !value.isNull());
     if (found)
         QCOMPARE(*found, value);
@@ -50,33 +55,36 @@ void TestSettingsText::value()
 
 void TestSettingsText::withValue_data()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("written");
-    const QString ours = u"[UpdateReminder]\nLastAsked=NEW\n"_s;
-    QTest::newRow("into nothing") << QString() << ours;
-    QTest::newRow("over the old value") << u"[UpdateReminder]\nLastAsked=OLD\n"_s << ours;
-    QTest::newRow("CR LF kept") << u"[UpdateReminder]\r\nLastAsked=OLD\r\n"_s
-                                << u"[UpdateReminder]\r\nLastAsked=NEW\r\n"_s;
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QByteArray>("written");
+    const QByteArray ours = QByteArray("[UpdateReminder]\nLastAsked=NEW\n");
+    QTest::newRow("into nothing") << QByteArray() << ours;
+    QTest::newRow("over the old value") << QByteArray("[UpdateReminder]\nLastAsked=OLD\n") << ours;
+    QTest::newRow("CR LF kept") << QByteArray("[UpdateReminder]\r\nLastAsked=OLD\r\n")
+                                << QByteArray("[UpdateReminder]\r\nLastAsked=NEW\r\n");
     QTest::newRow("other groups kept, group added")
-        << u"[Other]\nx=\"a, b\"\n"_s << u"[Other]\nx=\"a, b\"\n\n"_s + ours;
+        << QByteArray("[Other]\nx=\"a, b\"\n") << QByteArray("[Other]\nx=\"a, b\"\n\n") + ours;
     QTest::newRow("added to its group, before the next")
-        << u"[UpdateReminder]\nOther=1\n\n[Next]\ny=2\n"_s
-        << u"[UpdateReminder]\nOther=1\nLastAsked=NEW\n\n[Next]\ny=2\n"_s;
+        << QByteArray("[UpdateReminder]\nOther=1\n\n[Next]\ny=2\n")
+        << QByteArray("[UpdateReminder]\nOther=1\nLastAsked=NEW\n\n[Next]\ny=2\n");
+    QTest::newRow("a byte-order mark kept")
+        << QByteArray("\xEF\xBB\xBF[UpdateReminder]\nLastAsked=OLD\n") << "\xEF\xBB\xBF" + ours;
+    QTest::newRow("other groups kept byte for byte, invalid UTF-8 too")
+        << QByteArray("[Other]\nname=\xC3\x28\xFF\n")
+        << QByteArray("[Other]\nname=\xC3\x28\xFF\n\n") + ours;
     QTest::newRow("a file without a last line break")
-        << u"[Other]\nx=1"_s << u"[Other]\nx=1\n\n"_s + ours;
+        << QByteArray("[Other]\nx=1") << QByteArray("[Other]\nx=1\n\n") + ours;
 }
 
 void TestSettingsText::withValue()
 {
-    QFETCH(QString, text);
-    QFETCH(QString, written);
-    const QString result =
-        settingstext::withValue(text, u"UpdateReminder"_s, u"LastAsked"_s, u"NEW"_s);
+    QFETCH(QByteArray, text);
+    QFETCH(QByteArray, written);
+    const QByteArray result = settingstext::withValue(text, "UpdateReminder", "LastAsked", "NEW");
     QCOMPARE(result, written);
     // What was written reads back, and writing it again changes nothing.
-    QCOMPARE(settingstext::value(result, u"UpdateReminder"_s, u"LastAsked"_s), u"NEW"_s);
-    QCOMPARE(settingstext::withValue(result, u"UpdateReminder"_s, u"LastAsked"_s, u"NEW"_s),
-             result);
+    QCOMPARE(settingstext::value(result, "UpdateReminder", "LastAsked"), QByteArray("NEW"));
+    QCOMPARE(settingstext::withValue(result, "UpdateReminder", "LastAsked", "NEW"), result);
 }
 
 QTEST_APPLESS_MAIN(TestSettingsText)

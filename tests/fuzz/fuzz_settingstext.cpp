@@ -12,22 +12,23 @@ using namespace planetarch;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     fuzzing::Input input(data, size);
-    const QString group = QStringLiteral("UpdateReminder");
-    const QString key = QStringLiteral("LastAsked");
+    const QByteArray group = "UpdateReminder";
+    const QByteArray key = "LastAsked";
     // A value as the program writes one: no line break, no blanks around it.
-    const QString value = input.text().remove(u'\n').remove(u'\r').trimmed();
-    const QString otherKey = input.text().remove(u'\n').remove(u'\r').remove(u'=').trimmed();
-    const QString text = input.text();
+    const QByteArray value = input.bytes().replace('\n', "").replace('\r', "").trimmed();
+    const QByteArray otherKey =
+        input.bytes().replace('\n', "").replace('\r', "").replace('=', "").trimmed();
+    const QByteArray text = input.bytes(); // any bytes: a damaged file, another encoding
 
-    const std::optional<QString> otherBefore =
-        otherKey.isEmpty() || otherKey.startsWith(u'[')
+    const std::optional<QByteArray> otherBefore =
+        otherKey.isEmpty() || otherKey.startsWith('[')
             ? std::nullopt
-            : settingstext::value(text, QStringLiteral("Other"), otherKey);
-    const QString written = settingstext::withValue(text, group, key, value);
+            : settingstext::value(text, "Other", otherKey);
+    const QByteArray written = settingstext::withValue(text, group, key, value);
     FUZZ_CHECK(settingstext::value(written, group, key) == value);
     if (otherBefore)
-        FUZZ_CHECK(settingstext::value(written, QStringLiteral("Other"), otherKey) == otherBefore);
-    const QString again = settingstext::withValue(written, group, key, value);
+        FUZZ_CHECK(settingstext::value(written, "Other", otherKey) == otherBefore);
+    const QByteArray again = settingstext::withValue(written, group, key, value);
     FUZZ_CHECK(again.size() <= written.size());
     FUZZ_CHECK(settingstext::value(again, group, key) == value);
     return 0;

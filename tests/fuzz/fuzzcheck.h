@@ -41,19 +41,21 @@ public:
         return value;
     }
 
-    // Text up to the next zero byte (or the end), as UTF-8.
-    QString text()
+    // The bytes up to the next zero byte (or the end).
+    QByteArray bytes()
     {
         std::size_t n = 0;
         while (n < m_size && m_data[n] != 0)
             ++n;
-        const QString value =
-            QString::fromUtf8(reinterpret_cast<const char *>(m_data), static_cast<qsizetype>(n));
+        const QByteArray value(reinterpret_cast<const char *>(m_data), static_cast<qsizetype>(n));
         const std::size_t used = n < m_size ? n + 1 : n;
         m_data += used;
         m_size -= used;
         return value;
     }
+
+    // Text up to the next zero byte (or the end), as UTF-8.
+    QString text() { return QString::fromUtf8(bytes()); }
 
 private:
     const std::uint8_t *m_data;
