@@ -3,18 +3,25 @@
 
 // One reading as a person sees it: from the press of "Get My Planetary Archetype" until the window
 // has drawn the result panel (painted and handed to the window system), for a window's first
-// reading and for later ones; and the engine's part of it alone.
+// reading and for later ones; the engine's part of it alone; and saving the reading, as a picture
+// and as a PDF, through the program's writer into a temporary folder.
 //
 // usage: bench_reading [samples]   (run it on a display, or with QT_QPA_PLATFORM=offscreen)
 
 #include "core/readingengine.h"
 #include "gui/mainwindow.h"
+#include "gui/readingexport.h"
+#include "gui/resultpanel.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QPagedPaintDevice>
+#include <QPdfWriter>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -115,6 +122,43 @@ int main(int argc, char *argv[])
         }
     }
 
+    std::vector<double> picture;
+    std::vector<double> pdf;
+    {
+        MainWindow window;
+        window.show();
+        if (!QTest::qWaitForWindowExposed(&window))
+            return 1;
+        prepare(window);
+        window.findChild<QPushButton *>(u"cmdProceed"_s)->click();
+        auto *panel = window.findChild<ResultPanel *>(u"fraResult"_s);
+        QTemporaryDir folder;
+        QString reason;
+        for (int sample = 0; sample < samples; ++sample) {
+            QElapsedTimer timer;
+            timer.start();
+            readingexport::writeFile(
+                folder.filePath(u"reading.png"_s),
+                [panel](QIODevice &file) {
+                    return panel->picture(2.0 * panel->devicePixelRatio()).save(&file, "PNG");
+                },
+                &reason);
+            picture.push_back(double(timer.nsecsElapsed()) / 1e6);
+            timer.start();
+            readingexport::writeFile(
+                folder.filePath(u"reading.pdf"_s),
+                [panel](QIODevice &file) {
+                    QPdfWriter writer(&file);
+                    return readingexport::printOn(writer, *panel);
+                },
+                &reason);
+            pdf.push_back(double(timer.nsecsElapsed()) / 1e6);
+        }
+        std::printf("Saved: a %lld-byte picture, a %lld-byte PDF\n\n",
+                    QFileInfo(folder.filePath(u"reading.png"_s)).size(),
+                    QFileInfo(folder.filePath(u"reading.pdf"_s)).size());
+    }
+
     std::printf("One reading on %s, %d samples (milliseconds)\n\n",
                 qPrintable(QGuiApplication::platformName()), samples);
     std::printf("| %-56s | %8s | %8s | %8s |\n", "measure", "min", "median", "max");
@@ -123,5 +167,7 @@ int main(int argc, char *argv[])
     print("press -> result panel drawn, first reading", first);
     print("press -> result panel drawn, later readings", later);
     print("engine alone: resolveReading, no window (microseconds)", engine);
+    print("save as picture: draw, encode, write whole", picture);
+    print("save as PDF: lay out, write whole", pdf);
     return 0;
 }

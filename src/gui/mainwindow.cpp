@@ -55,6 +55,8 @@ void MainWindow::connectCommands()
             [this] { readingexport::copy(*resultPanel()); });
     connect(m_ui->mnuSave, &QAction::triggered, this,
             [this] { readingexport::saveAsPicture(*resultPanel(), this); });
+    connect(m_ui->mnuSavePdf, &QAction::triggered, this,
+            [this] { readingexport::saveAsPdf(*resultPanel(), this); });
     connect(m_ui->mnuPrint, &QAction::triggered, this,
             [this] { readingexport::print(*resultPanel(), this); });
     connect(m_ui->mnuAbout, &QAction::triggered, this, &MainWindow::showAbout);
@@ -89,7 +91,7 @@ ResultPanel *MainWindow::resultPanel()
         m_ui->panels->addWidget(m_resultPanel);
         connect(m_resultPanel->againButton(), &QPushButton::clicked, this, &MainWindow::back);
         m_resultPanel->setContextMenuPolicy(Qt::ActionsContextMenu);
-        m_resultPanel->addActions({m_ui->mnuCopy, m_ui->mnuSave, m_ui->mnuPrint});
+        m_resultPanel->addActions(readingCommands());
     }
     return m_resultPanel;
 }
@@ -185,8 +187,13 @@ void MainWindow::showEntryPanel()
 
 void MainWindow::setReadingCommandsEnabled(bool enabled)
 {
-    for (QAction *command : {m_ui->mnuCopy, m_ui->mnuSave, m_ui->mnuPrint})
+    for (QAction *command : readingCommands())
         command->setEnabled(enabled);
+}
+
+QList<QAction *> MainWindow::readingCommands() const
+{
+    return {m_ui->mnuCopy, m_ui->mnuSave, m_ui->mnuSavePdf, m_ui->mnuPrint};
 }
 
 void MainWindow::showResultPanel()

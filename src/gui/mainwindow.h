@@ -54,6 +54,8 @@ protected:
 private:
     void connectCommands();
     ResultPanel *resultPanel();
+    // Copy, the two saves and print: they act on the reading, and only while it is in front.
+    QList<QAction *> readingCommands() const;
     void setReadingCommandsEnabled(bool enabled);
 
     void prepareEntry();

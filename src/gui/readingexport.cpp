@@ -10,12 +10,18 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
+#include <QLocale>
 #include <QMimeData>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QSaveFile>
 #include <QStandardPaths>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace planetarch::readingexport {
 
@@ -35,12 +41,79 @@ PrintChooser &printChooser()
     return current;
 }
 
-QString chooseSavePath(QWidget *parent, const QString &suggested)
+// What a save command asks for and what it calls the file.
+struct SaveKind
+{
+    QString title;
+    QString filter;
+    QString suffix;
+    QStandardPaths::StandardLocation folder;
+    QString kindOfFile; // in the message when it fails: "a picture"
+};
+
+const SaveKind Picture{u"Save Reading as Picture"_s, u"PNG pictures (*.png)"_s, u"png"_s,
+                       QStandardPaths::PicturesLocation, u"a picture"_s};
+const SaveKind Pdf{u"Save Reading as PDF"_s, u"PDF documents (*.pdf)"_s, u"pdf"_s,
+                   QStandardPaths::DocumentsLocation, u"a PDF"_s};
+
+QString chooseSavePath(QWidget *parent, const SaveKind &kind, const QString &suggested)
 {
     if (const SaveChooser &replacement = saveChooser())
         return replacement(parent, suggested);
-    return QFileDialog::getSaveFileName(parent, u"Save Reading as Picture"_s, suggested,
-                                        u"PNG pictures (*.png)"_s);
+    QFileDialog dialog(parent, kind.title);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(kind.filter);
+    // The dialog adds the extension to a name typed without one before it asks whether to
+    // replace a file, so the question is about the file that will be written.
+    dialog.setDefaultSuffix(kind.suffix);
+    dialog.selectFile(suggested);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
+}
+
+// Asks where to save a reading of this kind and writes it there, or says why it could not.
+void save(ResultPanel &panel, QWidget *parent, const SaveKind &kind,
+          const std::function<bool(QIODevice &)> &content)
+{
+    QString folder = QStandardPaths::writableLocation(kind.folder);
+    if (folder.isEmpty() || !QDir(folder).exists())
+        folder = QDir::homePath();
+    const QString path = chooseSavePath(
+        parent, kind, QDir(folder).filePath(suggestedName(panel) + u'.' + kind.suffix));
+    if (path.isEmpty())
+        return;
+    QString reason;
+    if (!writeFile(path, content, &reason))
+        messages::critical(parent, u"The reading could not be saved as %1 in\n%2\n\n%3"_s.arg(
+                                       kind.kindOfFile, QDir::toNativeSeparators(path), reason));
+}
+
+// Why what lies at path may not be written over, or nothing when it is a regular file (or a
+// link to one) or nothing at all.
+QString refusal(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    struct stat entry
+    {
+    };
+    if (::stat(QFile::encodeName(path).constData(), &entry) != 0 || S_ISREG(entry.st_mode))
+        return {};
+    if (S_ISDIR(entry.st_mode))
+        return u"It is a folder, not a file."_s;
+    if (S_ISFIFO(entry.st_mode))
+        return u"It is a named pipe, not a file."_s;
+    if (S_ISSOCK(entry.st_mode))
+        return u"It is a socket, not a file."_s;
+    if (S_ISCHR(entry.st_mode) || S_ISBLK(entry.st_mode))
+        return u"It is a device, not a file."_s;
+    return u"It is not a regular file."_s;
+#else
+    const QFileInfo entry(path);
+    if (!entry.exists() || entry.isFile())
+        return {};
+    return entry.isDir() ? u"It is a folder, not a file."_s : u"It is not a regular file."_s;
+#endif
 }
 
 bool choosePrinter(QWidget *parent, QPrinter &printer)
@@ -49,6 +122,9 @@ bool choosePrinter(QWidget *parent, QPrinter &printer)
         return replacement(parent, printer);
     QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(u"Print Reading"_s);
+    // The dialog would open a file of its own choosing itself, blocking on a pipe and leaving a
+    // broken file on a full disk: files come from the save commands, through one writer.
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
     return dialog.exec() == QDialog::Accepted;
 }
 
@@ -77,23 +153,30 @@ void copy(ResultPanel &panel)
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
-QString suggestedFileName(const ResultPanel &panel)
+QString suggestedName(const ResultPanel &panel)
 {
-    return u"Planetarch - "_s + panel.planetName() + u".png"_s;
+    return u"Planetarch - "_s + panel.planetName();
 }
 
-bool writePicture(const QImage &image, const QString &path, QString *reason)
+bool writeFile(const QString &path, const std::function<bool(QIODevice &)> &content,
+               QString *reason)
 {
-    // Written beside the target and moved into place only when whole.
+    if (const QString refused = refusal(path); !refused.isEmpty()) {
+        *reason = refused;
+        return false;
+    }
+    // A new file beside the target, moved into place only when whole. Unbuffered, so that a
+    // write that fails (a full disk) fails where it happens and says why.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    file.setDirectWriteFallback(false);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         *reason = file.errorString();
         return false;
     }
-    if (!image.save(&file, "PNG")) {
+    if (!content(file) || file.error() != QFileDevice::NoError) {
         *reason = file.error() != QFileDevice::NoError ? file.errorString()
-                                                       : u"The picture could not be encoded."_s;
-        file.cancelWriting();
+                                                       : u"The reading could not be drawn."_s;
+        file.cancelWriting(); // the new file goes; whatever was at the path stays
         return false;
     }
     if (!file.commit()) {
@@ -105,30 +188,34 @@ bool writePicture(const QImage &image, const QString &path, QString *reason)
 
 void saveAsPicture(ResultPanel &panel, QWidget *parent)
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    if (folder.isEmpty() || !QDir(folder).exists())
-        folder = QDir::homePath();
-    QString path = chooseSavePath(parent, QDir(folder).filePath(suggestedFileName(panel)));
-    if (path.isEmpty())
-        return;
-    if (!path.endsWith(u".png"_s, Qt::CaseInsensitive))
-        path += u".png"_s;
-    QString reason;
-    if (!writePicture(panel.picture(exportRatio(panel)), path, &reason))
-        messages::critical(parent,
-                           u"The reading could not be saved as a picture in\n%1\n\n%2"_s.arg(
-                               QDir::toNativeSeparators(path), reason));
+    save(panel, parent, Picture, [&panel](QIODevice &file) {
+        return panel.picture(exportRatio(panel)).save(&file, "PNG");
+    });
 }
 
-void printOn(QPrinter &printer, ResultPanel &panel)
+void saveAsPdf(ResultPanel &panel, QWidget *parent)
 {
-    QPainter painter(&printer);
+    save(panel, parent, Pdf, [&panel](QIODevice &file) {
+        QPdfWriter pdf(&file);
+        pdf.setTitle(suggestedName(panel));
+        pdf.setCreator(QCoreApplication::applicationName());
+        pdf.setPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem
+                            ? QPageSize(QPageSize::Letter)
+                            : QPageSize(QPageSize::A4));
+        return printOn(pdf, panel);
+    });
+}
+
+bool printOn(QPagedPaintDevice &device, ResultPanel &panel)
+{
+    QPainter painter(&device);
     if (!painter.isActive())
-        return;
-    // Laid out in the design's pixels, 96 to the inch, whatever the printer's resolution.
-    const qreal scale = printer.resolution() / 96.0;
+        return false;
+    // Laid out in the design's pixels, 96 to the inch, whatever the device's resolution.
+    const int resolution = device.logicalDpiY();
+    const qreal scale = resolution / 96.0;
     painter.scale(scale, scale);
-    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution()).toRectF();
+    const QRectF page = device.pageLayout().paintRectPixels(resolution).toRectF();
     const QRectF area(0, 0, page.width() / scale, page.height() / scale);
 
     const QFont heading = theme::typeface(u"Verdana 12 bold"_s);
@@ -161,12 +248,13 @@ void printOn(QPrinter &printer, ResultPanel &panel)
                          Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, rows[index].value, &used);
         y += std::max<qreal>(used.height(), 16) + 8;
     }
+    return painter.end();
 }
 
 void print(ResultPanel &panel, QWidget *parent)
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(suggestedFileName(panel).chopped(4));
+    printer.setDocName(suggestedName(panel));
     if (choosePrinter(parent, printer))
         printOn(printer, panel);
 }

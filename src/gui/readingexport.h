@@ -2,15 +2,18 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// Taking a reading along: the File menu's Copy Reading, Save Reading as Picture and Print Reading
-// (also on the result panel's context menu) work on the ResultPanel as shown. Nothing is read from
-// files and no setting is kept; the only file written is the one the user chose.
+// Taking a reading along: the File menu's Copy Reading, Save Reading as Picture, Save Reading as
+// PDF and Print Reading (also on the result panel's context menu) work on the ResultPanel as shown.
+// Nothing is read from files and no setting is kept; the only files written are the ones the user
+// chose, and they go through one writer (writeFile).
 
 #include <QImage>
 #include <QString>
 
 #include <functional>
 
+class QIODevice;
+class QPagedPaintDevice;
 class QPrinter;
 class QWidget;
 
@@ -26,21 +29,27 @@ QString plainText(const ResultPanel &panel);
 // Text and picture (at twice the screen's pixel ratio) on the clipboard.
 void copy(ResultPanel &panel);
 
-// "Planetarch - Mars.png"
-QString suggestedFileName(const ResultPanel &panel);
+// "Planetarch - Mars", the name offered for a saved reading, without its extension.
+QString suggestedName(const ResultPanel &panel);
 
-// Asks where to save, starting in the user's Pictures folder, and writes a PNG at twice the
-// screen's pixel ratio, whole or not at all. A file that cannot be written gets a message over
-// parent; nothing is left behind.
+// Ask where to save, starting in the user's Pictures (or Documents) folder, and write a PNG at
+// twice the screen's pixel ratio, or the printed page as a PDF. A file that cannot be written gets
+// a message over parent with the reason.
 void saveAsPicture(ResultPanel &panel, QWidget *parent);
-// Writes the PNG; false with the reason when it could not be written whole.
-bool writePicture(const QImage &image, const QString &path, QString *reason);
+void saveAsPdf(ResultPanel &panel, QWidget *parent);
 
-// Asks for a printer (printing to a PDF file is one of its choices) and prints the reading.
+// Writes what content puts on the device into path, whole or not at all: only a regular file or a
+// new name is written, into a new file beside it that replaces it only once complete, so a pipe
+// at the path is never opened and a full disk or a kill never costs the old file. False with the
+// reason in words when it could not be written.
+bool writeFile(const QString &path, const std::function<bool(QIODevice &)> &content,
+               QString *reason);
+
+// Asks for a printer and prints the reading; files come from the save commands only.
 void print(ResultPanel &panel, QWidget *parent);
-// One page of the printer's paper: the planet picture and the eight captions and values, as text
-// in the design's typeface.
-void printOn(QPrinter &printer, ResultPanel &panel);
+// One page of the device's paper: the planet picture and the eight captions and values, as text
+// in the design's typeface. False when the device failed.
+bool printOn(QPagedPaintDevice &device, ResultPanel &panel);
 
 // Tests answer the two dialogs: the path chosen (empty: cancelled), and whether to print.
 using SaveChooser = std::function<QString(QWidget *parent, const QString &suggestedPath)>;

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Planetarch developers
 // SPDX-License-Identifier: MIT
 
-// Taking a reading along: the File menu's three reading commands, on the clipboard, in a PNG and
-// on a printed (PDF) page.
+// Taking a reading along: the File menu's reading commands, on the clipboard, in a PNG, in a PDF
+// and on a printed page, and the one writer that every saved file goes through.
 
 #include "gui/mainwindow.h"
 #include "gui/readingexport.h"
@@ -14,14 +14,25 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMimeData>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
+
+#include <future>
+
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace planetarch;
 using namespace planetarch::testing;
@@ -57,7 +68,13 @@ private slots:
     void copyPutsTextAndPicture();
     void saveWritesASharpPng_data();
     void saveWritesASharpPng();
-    void printedPageHoldsTheReadingAsText();
+    void theDialogAsksAboutTheFileItWrites_data();
+    void theDialogAsksAboutTheFileItWrites();
+    void writerLeavesWhatItCannotWrite_data();
+    void writerLeavesWhatItCannotWrite();
+    void pageHoldsTheReadingAsText_data();
+    void pageHoldsTheReadingAsText();
+    void thePrintDialogWritesNoFiles();
 
 private:
     void read(const QString &month); // Ann, 1st of the month, 1980
@@ -65,6 +82,7 @@ private:
 
     MainWindow *m_window = nullptr;
     QTemporaryDir m_dir;
+    QString m_mounted; // a small tmpfs of the test's, unmounted after it
 };
 
 void TestReadingExport::initTestCase()
@@ -85,6 +103,9 @@ void TestReadingExport::cleanup()
     delete m_window;
     readingexport::setSaveChooser({});
     readingexport::setPrintChooser({});
+    if (!m_mounted.isEmpty())
+        ::umount2(QFile::encodeName(m_mounted).constData(), MNT_DETACH);
+    m_mounted.clear();
 }
 
 void TestReadingExport::read(const QString &month)
@@ -98,14 +119,14 @@ void TestReadingExport::read(const QString &month)
 
 void TestReadingExport::commandsOnlyWhileTheReadingIsShown()
 {
-    const QStringList commands{u"mnuCopy"_s, u"mnuSave"_s, u"mnuPrint"_s};
+    const QStringList commands{u"mnuCopy"_s, u"mnuSave"_s, u"mnuSavePdf"_s, u"mnuPrint"_s};
     auto enabled = [this, &commands] {
         QList<bool> states;
         for (const QString &name : commands)
             states << m_window->findChild<QAction *>(name)->isEnabled();
         return states;
     };
-    QCOMPARE(enabled(), QList<bool>(3, false));
+    QCOMPARE(enabled(), QList<bool>(4, false));
     // Ctrl+C in the name box stays the name box's: its filter answers it as always, and no
     // reading reaches the clipboard.
     auto *name = m_window->findChild<QLineEdit *>(u"txtName"_s);
@@ -119,7 +140,7 @@ void TestReadingExport::commandsOnlyWhileTheReadingIsShown()
     QCOMPARE(QApplication::clipboard()->text(), u"Bob"_s);
 
     read(u"November"_s);
-    QCOMPARE(enabled(), QList<bool>(3, true));
+    QCOMPARE(enabled(), QList<bool>(4, true));
     QCOMPARE(panel()->contextMenuPolicy(), Qt::ActionsContextMenu);
     QStringList onPanel;
     for (const QAction *action : panel()->actions())
@@ -130,7 +151,7 @@ void TestReadingExport::commandsOnlyWhileTheReadingIsShown()
     QVERIFY(QApplication::clipboard()->text().startsWith(u"Ruling Planet: MARS\n"_s));
 
     QTest::mouseClick(panel()->againButton(), Qt::LeftButton);
-    QCOMPARE(enabled(), QList<bool>(3, false));
+    QCOMPARE(enabled(), QList<bool>(4, false));
 }
 
 void TestReadingExport::copyPutsTextAndPicture()
@@ -156,7 +177,6 @@ void TestReadingExport::saveWritesASharpPng_data()
     QTest::addColumn<QString>("chosen");  // file name in the temporary folder, or a full path
     QTest::addColumn<QString>("written"); // what lands there; empty: nothing, and a message
     QTest::newRow("as suggested") << u"Planetarch - Mars.png"_s << u"Planetarch - Mars.png"_s;
-    QTest::newRow("without its extension") << u"mine"_s << u"mine.png"_s;
     QTest::newRow("a folder nobody can write") << u"/proc/planetarch-reading.png"_s << QString();
 }
 
@@ -194,17 +214,173 @@ void TestReadingExport::saveWritesASharpPng()
     QVERIFY(QDir(m_dir.path()).entryList(QDir::Files).filter(u".new"_s).isEmpty());
 }
 
-void TestReadingExport::printedPageHoldsTheReadingAsText()
+void TestReadingExport::theDialogAsksAboutTheFileItWrites_data()
 {
+    QTest::addColumn<bool>("replace"); // the answer to the dialog's question
+    QTest::newRow("No leaves the file as it was") << false;
+    QTest::newRow("Yes replaces it") << true;
+}
+
+// Typed without its extension, the name still gets the question about the file that will be
+// written, from the real dialog.
+void TestReadingExport::theDialogAsksAboutTheFileItWrites()
+{
+    QFETCH(bool, replace);
+    read(u"November"_s);
+    const QString keep = m_dir.filePath(u"keep.png"_s);
+    QVERIFY(QFile::remove(keep) || !QFile::exists(keep));
+    {
+        QFile file(keep);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("the user's picture") == 18);
+    }
+    QString asked;
+    QTimer::singleShot(0, this, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        dialog->setDirectory(m_dir.path());
+        auto *name = dialog->findChild<QLineEdit *>(u"fileNameEdit"_s);
+        name->setText(u"keep"_s);
+        QTimer::singleShot(0, this, [&, dialog] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                asked = box->text();
+                box->button(replace ? QMessageBox::Yes : QMessageBox::No)->click();
+            }
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    MessageRecorder messages;
+    QVERIFY(chooseMenuItem(m_window, u"mnuFile"_s, u"mnuSave"_s));
+    QVERIFY2(asked.contains(u"keep.png"_s), qPrintable(asked));
+    QVERIFY(!QFile::exists(m_dir.filePath(u"keep"_s)));
+    QCOMPARE(QImage(keep).isNull(), !replace);
+    QVERIFY(messages.shown.isEmpty());
+}
+
+void TestReadingExport::writerLeavesWhatItCannotWrite_data()
+{
+    QTest::addColumn<QString>("obstacle");
+    QTest::addColumn<QString>("reason"); // part of what the message says
+    QTest::newRow("a named pipe, never waited on") << u"pipe"_s << u"named pipe"_s;
+    QTest::newRow("a folder") << u"folder"_s << u"folder"_s;
+    QTest::newRow("a folder nobody can write") << u"proc"_s << QString();
+    QTest::newRow("a new file on a full disk") << u"full"_s << u"No space left on device"_s;
+    QTest::newRow("an old file on a full disk")
+        << u"full, old file"_s << u"No space left on device"_s;
+}
+
+// Whatever is at the path stays as it was, nothing is left beside it, and the reason is said.
+void TestReadingExport::writerLeavesWhatItCannotWrite()
+{
+    QFETCH(QString, obstacle);
+    QFETCH(QString, reason);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    QString path = folder.filePath(u"reading.pdf"_s);
+    const QByteArray old = "%PDF-1.4 the user's old reading";
+    if (obstacle == u"pipe"_s) {
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    } else if (obstacle == u"folder"_s) {
+        QVERIFY(QDir().mkdir(path));
+    } else if (obstacle == u"proc"_s) {
+        path = u"/proc/planetarch-reading.pdf"_s;
+    } else {
+        if (::geteuid() != 0)
+            QSKIP("needs root, to mount a small tmpfs");
+        const QByteArray mount = QFile::encodeName(folder.path());
+        if (::mount("planetarch-test", mount.constData(), "tmpfs", 0, "size=256k") != 0)
+            QSKIP("cannot mount a tmpfs here");
+        m_mounted = folder.path();
+        if (obstacle.endsWith(u"old file"_s)) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+        }
+        QFile filler(folder.filePath(u"filler"_s));
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        while (filler.write(QByteArray(4096, 'x')) > 0) {
+        }
+    }
+    const QStringList before = QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden);
+    read(u"November"_s);
+
+    // On a thread, so that a writer that blocks on the pipe fails here instead of hanging.
+    auto written = std::async(std::launch::async, [&] {
+        QString why;
+        const bool done = readingexport::writeFile(
+            path, [](QIODevice &device) { return device.write(QByteArray(64 * 1024, 'p')) > 0; },
+            &why);
+        return std::pair(done, why);
+    });
+    if (written.wait_for(std::chrono::seconds(1)) != std::future_status::ready) {
+        ::close(::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK));
+        QFAIL("the writer waited on what lies at the path");
+    }
+    const auto [done, why] = written.get();
+    QVERIFY(!done);
+    QVERIFY2(why.contains(reason) && !why.contains(u"Unknown error"_s), qPrintable(why));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
+    if (obstacle.endsWith(u"old file"_s)) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), old);
+    }
+    if (obstacle == u"pipe"_s)
+        QVERIFY(QFileInfo(path).exists() && !QFileInfo(path).isFile());
+
+    // The command says so, with the path and the reason.
+    if (obstacle != u"pipe"_s) {
+        readingexport::setSaveChooser([&](QWidget *, const QString &) { return path; });
+        MessageRecorder messages;
+        QVERIFY(chooseMenuItem(m_window, u"mnuFile"_s, u"mnuSavePdf"_s));
+        QCOMPARE(messages.shown.size(), 1);
+        QCOMPARE(messages.shown.first().icon, messages::Icon::Critical);
+        QVERIFY(messages.shown.first().text.contains(path));
+        QVERIFY(messages.shown.first().text.contains(why));
+    }
+}
+
+void TestReadingExport::thePrintDialogWritesNoFiles()
+{
+    read(u"November"_s);
+    bool printToFile = true;
+    bool shown = false;
+    QTimer::singleShot(0, this, [&] {
+        if (auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget())) {
+            shown = true;
+            printToFile = dialog->testOption(QAbstractPrintDialog::PrintToFile);
+            dialog->reject();
+        }
+    });
+    QVERIFY(chooseMenuItem(m_window, u"mnuFile"_s, u"mnuPrint"_s));
+    QVERIFY(shown);
+    QVERIFY(!printToFile);
+}
+
+void TestReadingExport::pageHoldsTheReadingAsText_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::newRow("saved as PDF") << u"mnuSavePdf"_s;
+    QTest::newRow("printed") << u"mnuPrint"_s; // to a PDF printer, as a printer would get it
+}
+
+// Both give the same one page, its texts as real text in the design's typeface.
+void TestReadingExport::pageHoldsTheReadingAsText()
+{
+    QFETCH(QString, command);
     read(u"February"_s); // Aquarius: Saturn
-    const QString pdf = m_dir.filePath(u"reading.pdf"_s);
+    const QString pdf = m_dir.filePath(command + u".pdf"_s);
+    readingexport::setSaveChooser([&pdf](QWidget *, const QString &) { return pdf; });
     readingexport::setPrintChooser([&pdf](QWidget *, QPrinter &printer) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
         return true;
     });
-    QVERIFY(chooseMenuItem(m_window, u"mnuFile"_s, u"mnuPrint"_s));
+    MessageRecorder messages;
+    QVERIFY(chooseMenuItem(m_window, u"mnuFile"_s, command));
     QVERIFY(QFile::exists(pdf));
+    QVERIFY(messages.shown.isEmpty());
 
     QProcess info;
     info.start(u"pdfinfo"_s, {pdf});
