@@ -23,6 +23,12 @@ if ! cmp "$deb" "$out/again/$(basename "$deb")"; then
   exit 1
 fi
 echo "reproducible: a second build gave the same bytes"
+# The packaged program finds Qt where the system keeps it, never through a RUNPATH.
+dpkg-deb -x "$deb" "$out/tree"
+if readelf -dW "$out/tree/usr/games/planetarch" | grep -qE '\((RUN)?PATH\)'; then
+  echo "the packaged program has a RUNPATH"
+  exit 1
+fi
 report=$(lintian --info "$deb" 2>&1 | grep -v '^running with root privileges' || true)
 [ -n "$report" ] && echo "$report"
 if printf '%s\n' "$report" | grep -qE '^[EW]: '; then
