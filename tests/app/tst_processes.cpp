@@ -272,6 +272,9 @@ void TestProcesses::foldersChangedUnderARunningCopyLetNoSecondIn()
     QVERIFY(QFile(m_runtime->filePath(u"bus"_s)).open(QIODevice::WriteOnly));
     QProcess *first = start(ProbePath);
     QVERIFY(waitForLine(first, {u"ready:"_s}));
+    // A first run notes its date once on screen: removing the home while it writes would race.
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(m_home->filePath(u".config/Orvanel/Planetarch.conf"_s)),
+                             10000);
     const QProcessEnvironment before = environment();
     if (change == u"empty runtime"_s) {
         const QFileInfoList entries = QDir(m_runtime->path())

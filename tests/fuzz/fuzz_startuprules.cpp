@@ -53,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (const std::optional<QString> folder = userFolder(xdgValue, home, u".config")) {
         FUZZ_CHECK(QDir::isAbsolutePath(*folder) && *folder != u"/");
         FUZZ_CHECK(folder->startsWith(QDir::cleanPath(xdgValue)) ||
-                   *folder == QDir::cleanPath(home) + u"/.config");
+                   *folder == QDir::cleanPath(home) + QStringLiteral("/.config"));
     } else {
         FUZZ_CHECK(!QDir::isAbsolutePath(home) || QDir::cleanPath(home) == u"/");
     }
