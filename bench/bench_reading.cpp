@@ -18,7 +18,6 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QPagedPaintDevice>
 #include <QPdfWriter>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -89,14 +88,13 @@ int main(int argc, char *argv[])
 
     std::vector<double> engine;
     {
-        ReadingEngine reading;
         const int months[] = {10, 7, 1}; // November, August, February
         for (int sample = 0; sample < samples; ++sample) {
             QElapsedTimer timer;
             timer.start();
             constexpr int Rounds = 10000;
             for (int round = 0; round < Rounds; ++round)
-                reading.resolveReading(1 + round % 28, months[round % 3]);
+                readingengine::readingFor(1 + round % 28, months[round % 3]);
             engine.push_back(double(timer.nsecsElapsed()) / 1e3 / Rounds);
         }
     }
@@ -132,6 +130,7 @@ int main(int argc, char *argv[])
         prepare(window);
         window.findChild<QPushButton *>(u"cmdProceed"_s)->click();
         auto *panel = window.findChild<ResultPanel *>(u"fraResult"_s);
+        const ArchetypeReading reading = *readingengine::readingFor(1, 0);
         QTemporaryDir folder;
         QString reason;
         for (int sample = 0; sample < samples; ++sample) {
@@ -139,17 +138,18 @@ int main(int argc, char *argv[])
             timer.start();
             readingexport::writeFile(
                 folder.filePath(u"reading.png"_s),
-                [panel](QIODevice &file) {
-                    return panel->picture(2.0 * panel->devicePixelRatio()).save(&file, "PNG");
+                [&](QIODevice &file) {
+                    return panel->picture(reading, 2.0 * panel->devicePixelRatio())
+                        .save(&file, "PNG");
                 },
                 &reason);
             picture.push_back(double(timer.nsecsElapsed()) / 1e6);
             timer.start();
             readingexport::writeFile(
                 folder.filePath(u"reading.pdf"_s),
-                [panel](QIODevice &file) {
+                [&](QIODevice &file) {
                     QPdfWriter writer(&file);
-                    return readingexport::printOn(writer, *panel);
+                    return readingexport::printOn(writer, reading, panel->looks());
                 },
                 &reason);
             pdf.push_back(double(timer.nsecsElapsed()) / 1e6);
@@ -166,7 +166,7 @@ int main(int argc, char *argv[])
                 "----------|\n");
     print("press -> result panel drawn, first reading", first);
     print("press -> result panel drawn, later readings", later);
-    print("engine alone: resolveReading, no window (microseconds)", engine);
+    print("engine alone: readingFor, no window (microseconds)", engine);
     print("save as picture: draw, encode, write whole", picture);
     print("save as PDF: lay out, write whole", pdf);
     return 0;

@@ -61,9 +61,22 @@ const std::array<SignRulers, 12> &signRulers()
     return rulers;
 }
 
+// The panel's captions, in its order; each row's value comes from the ruler or the table.
+const std::array<QString, ArchetypeReading::RowCount> &captions()
+{
+    static const std::array<QString, ArchetypeReading::RowCount> texts{
+        u"Ruling Planet"_s,   u"Planetary Archetype"_s,
+        u"Also Known As"_s,   u"Keywords"_s,
+        u"Characteristics"_s, u"Ruler"_s,
+        u"Tarot Card"_s,      u"Detriment"_s};
+    return texts;
+}
+
 } // namespace
 
-std::optional<QString> ReadingEngine::signOfBirthDate(int day, int monthPosition)
+namespace readingengine {
+
+std::optional<QString> signOfBirthDate(int day, int monthPosition)
 {
     if (monthPosition < 0 || monthPosition >= int(monthTurns().size()))
         return std::nullopt;
@@ -71,18 +84,16 @@ std::optional<QString> ReadingEngine::signOfBirthDate(int day, int monthPosition
     return day >= turn.threshold ? turn.laterSign : turn.earlierSign;
 }
 
-void ReadingEngine::setRulersFromSign(const QString &sign)
+RulingPlanets rulersOfSign(const QString &sign)
 {
-    m_rulingPlanets = {};
     for (const SignRulers &entry : signRulers()) {
-        if (entry.sign == sign) {
-            m_rulingPlanets = entry.rulers;
-            return;
-        }
+        if (entry.sign == sign)
+            return entry.rulers;
     }
+    return {};
 }
 
-std::optional<int> ReadingEngine::findPlanet(QStringView planetName)
+std::optional<int> findPlanet(QStringView planetName)
 {
     if (planetName.isEmpty())
         return std::nullopt;
@@ -93,18 +104,36 @@ std::optional<int> ReadingEngine::findPlanet(QStringView planetName)
     return std::nullopt;
 }
 
-QList<RulerMatch> ReadingEngine::resolveReading(int day, int monthPosition)
+QList<RulerMatch> resolveReading(int day, int monthPosition)
 {
-    if (std::optional<QString> sign = signOfBirthDate(day, monthPosition))
-        m_currentSign = *sign;
-    setRulersFromSign(m_currentSign);
-
+    const std::optional<QString> sign = signOfBirthDate(day, monthPosition);
+    if (!sign)
+        return {};
     QList<RulerMatch> matches;
-    for (const QString &ruler : m_rulingPlanets) {
+    for (const QString &ruler : rulersOfSign(*sign)) {
         if (std::optional<int> index = findPlanet(ruler))
             matches.append({ruler, *index});
     }
     return matches;
 }
+
+std::optional<ArchetypeReading> readingFor(int day, int monthPosition)
+{
+    const QList<RulerMatch> matches = resolveReading(day, monthPosition);
+    if (matches.isEmpty())
+        return std::nullopt;
+    // Each ruler found fills the panel in turn: what stays is the last.
+    const RulerMatch &last = matches.last();
+    const PlanetArchetype &row = ArchetypeTable::row(last.planetIndex);
+    const std::array<QString, ArchetypeReading::RowCount> values{
+        last.ruler.toUpper(), row.archetype.toUpper(), row.alsoKnownAs, row.keywords,
+        row.characteristics,  row.ruledSigns,          row.tarotCard,   row.detriment};
+    ArchetypeReading reading{*signOfBirthDate(day, monthPosition), last.planetIndex, {}};
+    for (std::size_t index = 0; index < values.size(); ++index)
+        reading.rows[index] = {captions()[index], values[index]};
+    return reading;
+}
+
+} // namespace readingengine
 
 } // namespace planetarch

@@ -3,11 +3,11 @@
 #pragma once
 
 // The archetype engine. A reading goes: birth day and month -> sign (signOfBirthDate) -> the sign's
-// one or two rulers (setRulersFromSign, into rulingPlanets) -> each ruler is looked up by planet
-// name in the ArchetypeTable (findPlanet). The window shows the matches in order, so
-// the last one is the reading that stays on screen. The sign and the rulers carry over from one
-// reading to the next.
+// one or two rulers (rulersOfSign) -> each ruler is looked up by planet name in the ArchetypeTable
+// (findPlanet). Of the rulers found, the last is the reading (readingFor): for Scorpio, Aquarius
+// and Pisces the second ruler. Nothing is kept from one reading to the next.
 
+#include "core/archetypereading.h"
 #include "core/archetypetable.h"
 
 #include <QList>
@@ -29,30 +29,26 @@ struct RulerMatch
 // Slot 0 holds the first ruler, slot 1 the second or the empty text.
 using RulingPlanets = std::array<QString, 2>;
 
-class ReadingEngine
-{
-public:
-    // day is 1 to 31; monthPosition is the month's place in the year counted from 0, as the month
-    // list counts (0 January ... 11 December). Any other position gives no sign.
-    static std::optional<QString> signOfBirthDate(int day, int monthPosition);
+namespace readingengine {
 
-    // Rewrites both slots, so no second ruler survives from an earlier reading. An unknown sign
-    // leaves both slots empty.
-    void setRulersFromSign(const QString &sign);
+// day is 1 to 31; monthPosition is the month's place in the year counted from 0, as the month
+// list counts (0 January ... 11 December). Any other position gives no sign.
+std::optional<QString> signOfBirthDate(int day, int monthPosition);
 
-    // First row whose planet name equals the text exactly; the empty text matches nothing.
-    static std::optional<int> findPlanet(QStringView planetName);
+// Both slots, every time; an unknown sign has none.
+RulingPlanets rulersOfSign(const QString &sign);
 
-    // The whole resolution of one accepted entry. A month position outside the twelve keeps the
-    // previous sign and rulers.
-    QList<RulerMatch> resolveReading(int day, int monthPosition);
+// First row whose planet name equals the text exactly; the empty text matches nothing.
+std::optional<int> findPlanet(QStringView planetName);
 
-    const QString &currentSign() const { return m_currentSign; }
-    const RulingPlanets &rulingPlanets() const { return m_rulingPlanets; }
+// The sign's rulers found in the table, in the order of the rulers; none for a month position
+// outside the twelve.
+QList<RulerMatch> resolveReading(int day, int monthPosition);
 
-private:
-    QString m_currentSign;
-    RulingPlanets m_rulingPlanets;
-};
+// The reading of one accepted entry: the last ruler found, its row of the table and the panel's
+// captions; nothing when no ruler is found.
+std::optional<ArchetypeReading> readingFor(int day, int monthPosition);
+
+} // namespace readingengine
 
 } // namespace planetarch

@@ -50,15 +50,24 @@ void MainWindow::connectCommands()
 {
     connect(m_ui->cmdProceed, &QPushButton::clicked, this, &MainWindow::proceed);
     connect(m_ui->mnuExit, &QAction::triggered, this, &QWidget::close);
-    // The reading's own commands act on the result panel, and only while it is in front.
-    connect(m_ui->mnuCopy, &QAction::triggered, this,
-            [this] { readingexport::copy(*resultPanel()); });
-    connect(m_ui->mnuSave, &QAction::triggered, this,
-            [this] { readingexport::saveAsPicture(*resultPanel(), this); });
-    connect(m_ui->mnuSavePdf, &QAction::triggered, this,
-            [this] { readingexport::saveAsPdf(*resultPanel(), this); });
-    connect(m_ui->mnuPrint, &QAction::triggered, this,
-            [this] { readingexport::print(*resultPanel(), this); });
+    // The reading's own commands act on the reading shown, and only while it is in front.
+    const auto onReading = [this](QAction *command, auto take) {
+        connect(command, &QAction::triggered, this, [this, take] {
+            if (m_reading)
+                take(*m_reading);
+        });
+    };
+    onReading(m_ui->mnuCopy,
+              [this](const ArchetypeReading &r) { readingexport::copy(r, *resultPanel()); });
+    onReading(m_ui->mnuSave, [this](const ArchetypeReading &r) {
+        readingexport::saveAsPicture(r, *resultPanel(), this);
+    });
+    onReading(m_ui->mnuSavePdf, [this](const ArchetypeReading &r) {
+        readingexport::saveAsPdf(r, resultPanel()->looks(), this);
+    });
+    onReading(m_ui->mnuPrint, [this](const ArchetypeReading &r) {
+        readingexport::print(r, resultPanel()->looks(), this);
+    });
     connect(m_ui->mnuAbout, &QAction::triggered, this, &MainWindow::showAbout);
     const auto opens = [this](auto *sender, auto signal, const QString &address) {
         connect(sender, signal, this, [address] { links::open(address); });
@@ -166,10 +175,13 @@ void MainWindow::proceed()
     const QScopedValueRollback busy(m_proceeding, true);
     if (!validateEntry())
         return;
-    const int day = m_ui->cboDate->currentIndex() + 1;
     ResultPanel *panel = resultPanel();
-    for (const RulerMatch &match : m_engine.resolveReading(day, m_ui->cboMonth->currentIndex()))
-        panel->showMatch(match);
+    // With no ruler found (no month the list offers) the panel keeps what it showed.
+    if (const auto reading = readingengine::readingFor(m_ui->cboDate->currentIndex() + 1,
+                                                       m_ui->cboMonth->currentIndex())) {
+        m_reading = reading;
+        panel->showReading(*reading);
+    }
     showResultPanel();
 }
 

@@ -6,15 +6,18 @@
 // two panels and a banner strip. The panels take turns on one rectangle: the entry panel fraMain
 // (name and birth date) and the result panel fraResult (the reading). "Get My Planetary
 // Archetype" validates the entry (validateEntry, on the rules of core/entryrules.h), hands the day
-// and the month's position to the ReadingEngine, writes each ruler it matches into the result
-// panel and shows it; "Do It Once Again" resets the entry and shows fraMain again. Menu commands
-// and link labels open their pages through links::open(); closing the window hands over to the
-// ExitWindow.
+// and the month's position to the engine (readingengine::readingFor), keeps the ArchetypeReading
+// it gives, shows it on the result panel and brings that to the front; the File menu's reading
+// commands take the same reading. "Do It Once Again" resets the entry and shows fraMain again.
+// Menu commands and link labels open their pages through links::open(); closing the window hands
+// over to the ExitWindow.
 
 #include "core/readingengine.h"
 
-#include <memory>
 #include <QMainWindow>
+
+#include <memory>
+#include <optional>
 
 class QInputMethodEvent;
 class QKeyEvent;
@@ -68,9 +71,9 @@ private:
     void showAbout();
 
     std::unique_ptr<Ui::MainWindow> m_ui;
-    ReadingEngine m_engine;
-    ResultPanel *m_resultPanel = nullptr; // built for the first reading
-    bool m_proceeding = false;            // a press of the archetype button is being handled
+    std::optional<ArchetypeReading> m_reading; // the reading on the result panel
+    ResultPanel *m_resultPanel = nullptr;      // built for the first reading
+    bool m_proceeding = false;                 // a press of the archetype button is being handled
 };
 
 } // namespace planetarch

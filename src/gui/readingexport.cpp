@@ -73,14 +73,14 @@ QString chooseSavePath(QWidget *parent, const SaveKind &kind, const QString &sug
 }
 
 // Asks where to save a reading of this kind and writes it there, or says why it could not.
-void save(ResultPanel &panel, QWidget *parent, const SaveKind &kind,
+void save(const ArchetypeReading &reading, QWidget *parent, const SaveKind &kind,
           const std::function<bool(QIODevice &)> &content)
 {
     QString folder = QStandardPaths::writableLocation(kind.folder);
     if (folder.isEmpty() || !QDir(folder).exists())
         folder = QDir::homePath();
     const QString path = chooseSavePath(
-        parent, kind, QDir(folder).filePath(suggestedName(panel) + u'.' + kind.suffix));
+        parent, kind, QDir(folder).filePath(suggestedName(reading) + u'.' + kind.suffix));
     if (path.isEmpty())
         return;
     QString reason;
@@ -129,33 +129,24 @@ bool choosePrinter(QWidget *parent, QPrinter &printer)
 }
 
 // Sharp wherever it lands: twice the pixels of the screen the panel is on.
-qreal exportRatio(const QWidget &panel)
+QImage exportPicture(const ArchetypeReading &reading, ResultPanel &panel)
 {
-    return 2.0 * panel.devicePixelRatio();
+    return panel.picture(reading, 2.0 * panel.devicePixelRatio());
 }
 
 } // namespace
 
-QString plainText(const ResultPanel &panel)
-{
-    QStringList lines;
-    const QList<ResultPanel::Row> rows = panel.rows();
-    for (const ResultPanel::Row &row : rows)
-        lines << row.caption + u": "_s + row.value;
-    return lines.join(u'\n') + u'\n';
-}
-
-void copy(ResultPanel &panel)
+void copy(const ArchetypeReading &reading, ResultPanel &panel)
 {
     auto *data = new QMimeData;
-    data->setText(plainText(panel));
-    data->setImageData(panel.picture(exportRatio(panel)));
+    data->setText(readingText(reading, ReadingText::Lines));
+    data->setImageData(exportPicture(reading, panel));
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
-QString suggestedName(const ResultPanel &panel)
+QString suggestedName(const ArchetypeReading &reading)
 {
-    return u"Planetarch - "_s + panel.planetName();
+    return u"Planetarch - "_s + reading.planetName();
 }
 
 bool writeFile(const QString &path, const std::function<bool(QIODevice &)> &content,
@@ -186,27 +177,27 @@ bool writeFile(const QString &path, const std::function<bool(QIODevice &)> &cont
     return true;
 }
 
-void saveAsPicture(ResultPanel &panel, QWidget *parent)
+void saveAsPicture(const ArchetypeReading &reading, ResultPanel &panel, QWidget *parent)
 {
-    save(panel, parent, Picture, [&panel](QIODevice &file) {
-        return panel.picture(exportRatio(panel)).save(&file, "PNG");
-    });
+    save(reading, parent, Picture,
+         [&](QIODevice &file) { return exportPicture(reading, panel).save(&file, "PNG"); });
 }
 
-void saveAsPdf(ResultPanel &panel, QWidget *parent)
+void saveAsPdf(const ArchetypeReading &reading, const ResultPanel::Looks &looks, QWidget *parent)
 {
-    save(panel, parent, Pdf, [&panel](QIODevice &file) {
+    save(reading, parent, Pdf, [&](QIODevice &file) {
         QPdfWriter pdf(&file);
-        pdf.setTitle(suggestedName(panel));
+        pdf.setTitle(suggestedName(reading));
         pdf.setCreator(QCoreApplication::applicationName());
         pdf.setPageSize(QLocale().measurementSystem() == QLocale::ImperialUSSystem
                             ? QPageSize(QPageSize::Letter)
                             : QPageSize(QPageSize::A4));
-        return printOn(pdf, panel);
+        return printOn(pdf, reading, looks);
     });
 }
 
-bool printOn(QPagedPaintDevice &device, ResultPanel &panel)
+bool printOn(QPagedPaintDevice &device, const ArchetypeReading &reading,
+             const ResultPanel::Looks &looks)
 {
     QPainter painter(&device);
     if (!painter.isActive())
@@ -218,45 +209,40 @@ bool printOn(QPagedPaintDevice &device, ResultPanel &panel)
     const QRectF page = device.pageLayout().paintRectPixels(resolution).toRectF();
     const QRectF area(0, 0, page.width() / scale, page.height() / scale);
 
-    const QFont heading = theme::typeface(u"Verdana 12 bold"_s);
-    const QFont caption = theme::typeface(u"Verdana 8.25 bold"_s);
-    const QFont value = theme::typeface(u"Verdana 8.25"_s);
-    const QFont strong = theme::typeface(u"Verdana 9.75 bold"_s);
-    const QColor magenta(219, 43, 139);
+    painter.setFont(looks.titleFont);
+    painter.setPen(looks.captionColour); // the panel's own title is white, for its black face
+    painter.drawText(QRectF(0, 0, area.width(), 30), Qt::AlignLeft | Qt::AlignTop, looks.title);
 
-    painter.setFont(heading);
-    painter.setPen(magenta);
-    painter.drawText(QRectF(0, 0, area.width(), 30), Qt::AlignLeft | Qt::AlignTop, panel.caption());
-
-    const QPixmap planet = panel.planetPicture(2.0); // the sharpest drawing there is;
+    // The sharpest drawing there is.
+    const QPixmap planet = ResultPanel::planetPicture(reading.planetIndex, 2.0);
     const QSizeF planetSize = planet.deviceIndependentSize();
     painter.drawPixmap(QRectF(QPointF(area.width() - planetSize.width(), 0), planetSize), planet,
                        QRectF(planet.rect()));
 
     qreal y = std::max<qreal>(36, planetSize.height() + 12);
-    const qreal valueLeft = 160;
-    const QList<ResultPanel::Row> rows = panel.rows();
-    for (qsizetype index = 0; index < rows.size(); ++index) {
-        painter.setFont(caption);
-        painter.setPen(magenta);
+    const qreal valueLeft = looks.valueColumn;
+    for (std::size_t index = 0; index < reading.rows.size(); ++index) {
+        painter.setFont(looks.caption);
+        painter.setPen(looks.captionColour);
         painter.drawText(QRectF(0, y, valueLeft - 8, 40), Qt::AlignLeft | Qt::AlignTop,
-                         rows[index].caption);
-        painter.setFont(index < 2 ? strong : value);
-        painter.setPen(Qt::black);
+                         reading.rows[index].caption);
+        painter.setFont(looks.values[index]);
+        painter.setPen(Qt::black); // paper is white: the panel's pink would barely show
         QRectF used;
         painter.drawText(QRectF(valueLeft, y, area.width() - valueLeft, area.height() - y),
-                         Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, rows[index].value, &used);
+                         Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, reading.rows[index].value,
+                         &used);
         y += std::max<qreal>(used.height(), 16) + 8;
     }
     return painter.end();
 }
 
-void print(ResultPanel &panel, QWidget *parent)
+void print(const ArchetypeReading &reading, const ResultPanel::Looks &looks, QWidget *parent)
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(suggestedName(panel));
+    printer.setDocName(suggestedName(reading));
     if (choosePrinter(parent, printer))
-        printOn(printer, panel);
+        printOn(printer, reading, looks);
 }
 
 SaveChooser setSaveChooser(SaveChooser chooser)

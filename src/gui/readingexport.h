@@ -3,11 +3,13 @@
 #pragma once
 
 // Taking a reading along: the File menu's Copy Reading, Save Reading as Picture, Save Reading as
-// PDF and Print Reading (also on the result panel's context menu) work on the ResultPanel as shown.
-// Nothing is read from files and no setting is kept; the only files written are the ones the user
-// chose, and they go through one writer (writeFile).
+// PDF and Print Reading (also on the result panel's context menu) take the reading shown; the
+// picture draws the ResultPanel, the page takes the panel's looks. Nothing is read from files and
+// no setting is kept; the only files written are the ones the user chose, and they go through one
+// writer (writeFile).
 
-#include <QImage>
+#include "gui/resultpanel.h"
+
 #include <QString>
 
 #include <functional>
@@ -19,24 +21,21 @@ class QWidget;
 
 namespace planetarch {
 
-class ResultPanel;
+struct ArchetypeReading;
 
 namespace readingexport {
 
-// "Caption: value", one line each in panel order, the paragraph whole.
-QString plainText(const ResultPanel &panel);
-
-// Text and picture (at twice the screen's pixel ratio) on the clipboard.
-void copy(ResultPanel &panel);
+// Text (readingText's lines) and picture (at twice the screen's pixel ratio) on the clipboard.
+void copy(const ArchetypeReading &reading, ResultPanel &panel);
 
 // "Planetarch - Mars", the name offered for a saved reading, without its extension.
-QString suggestedName(const ResultPanel &panel);
+QString suggestedName(const ArchetypeReading &reading);
 
 // Ask where to save, starting in the user's Pictures (or Documents) folder, and write a PNG at
 // twice the screen's pixel ratio, or the printed page as a PDF. A file that cannot be written gets
 // a message over parent with the reason.
-void saveAsPicture(ResultPanel &panel, QWidget *parent);
-void saveAsPdf(ResultPanel &panel, QWidget *parent);
+void saveAsPicture(const ArchetypeReading &reading, ResultPanel &panel, QWidget *parent);
+void saveAsPdf(const ArchetypeReading &reading, const ResultPanel::Looks &looks, QWidget *parent);
 
 // Writes what content puts on the device into path, whole or not at all: only a regular file or a
 // new name is written, into a new file beside it that replaces it only once complete, so a pipe
@@ -46,10 +45,11 @@ bool writeFile(const QString &path, const std::function<bool(QIODevice &)> &cont
                QString *reason);
 
 // Asks for a printer and prints the reading; files come from the save commands only.
-void print(ResultPanel &panel, QWidget *parent);
+void print(const ArchetypeReading &reading, const ResultPanel::Looks &looks, QWidget *parent);
 // One page of the device's paper: the planet picture and the eight captions and values, as text
-// in the design's typeface. False when the device failed.
-bool printOn(QPagedPaintDevice &device, ResultPanel &panel);
+// in the panel's typefaces. False when the device failed.
+bool printOn(QPagedPaintDevice &device, const ArchetypeReading &reading,
+             const ResultPanel::Looks &looks);
 
 // Tests answer the two dialogs: the path chosen (empty: cancelled), and whether to print.
 using SaveChooser = std::function<QString(QWidget *parent, const QString &suggestedPath)>;

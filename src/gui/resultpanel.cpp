@@ -32,72 +32,57 @@ QPushButton *ResultPanel::againButton() const
     return m_ui->cmdBack;
 }
 
-QString ResultPanel::planetName() const
-{
-    return m_planet < 0 ? QString() : ArchetypeTable::row(m_planet).planetName;
-}
-
-QPixmap ResultPanel::pictureOf(int planetIndex, qreal ratio)
+QPixmap ResultPanel::planetPicture(int planetIndex, qreal ratio)
 {
     return theme::loadPicture(u":/planets/"_s + planetPictureName(planetIndex), ratio);
 }
 
-QPixmap ResultPanel::planetPicture(qreal ratio) const
+void ResultPanel::showReading(const ArchetypeReading &reading)
 {
-    return m_planet < 0 ? QPixmap() : pictureOf(m_planet, ratio);
-}
-
-void ResultPanel::showMatch(const RulerMatch &match)
-{
-    const PlanetArchetype &row = ArchetypeTable::row(match.planetIndex);
-    const QString values[] = {
-        match.ruler.toUpper(), row.archetype.toUpper(), row.alsoKnownAs, row.keywords,
-        row.characteristics,   row.ruledSigns,          row.tarotCard,   row.detriment};
-    for (std::size_t index = 0; index < m_values.size(); ++index) {
-        m_values[index]->setText(values[index]);
+    for (std::size_t index = 0; index < reading.rows.size(); ++index) {
+        m_captions[index]->setText(reading.rows[index].caption);
+        m_values[index]->setText(reading.rows[index].value);
         if (!m_values[index]->wordWrap())
             m_values[index]->adjustSize();
     }
-    m_planet = match.planetIndex;
     // Each caption is its value's label, so a screen reader reads neither on its own; it reads
     // the panel as this, once, in the panel's order.
-    QStringList sentences;
-    for (const Row &shown : rows()) {
-        const bool ends = shown.value.endsWith(u'.') || shown.value.endsWith(u'!');
-        sentences << shown.caption + u", "_s + shown.value + (ends ? u""_s : u"."_s);
-    }
-    setSummary(sentences.join(u' '));
+    setSummary(readingText(reading, ReadingText::Sentences));
     // Decoded the first time a reading shows the planet, then kept.
-    QPixmap &picture = m_pictures[static_cast<std::size_t>(match.planetIndex)];
+    QPixmap &picture = m_pictures[static_cast<std::size_t>(reading.planetIndex)];
     if (picture.isNull())
-        picture = pictureOf(match.planetIndex, devicePixelRatio());
+        picture = planetPicture(reading.planetIndex, devicePixelRatio());
     QLabel *box = m_ui->picPlanet;
     box->setPixmap(picture);
-    box->setAccessibleName(row.planetName);
+    box->setAccessibleName(reading.planetName());
     const int border = box->frameWidth() * 2;
     box->resize(picture.deviceIndependentSize().toSize() + QSize(border, border));
 }
 
-QImage ResultPanel::picture(qreal ratio)
+QImage ResultPanel::picture(const ArchetypeReading &reading, qreal ratio)
 {
     QImage image(size() * ratio, QImage::Format_RGB32); // opaque: encodes faster, smaller
     image.setDevicePixelRatio(ratio);
     image.fill(palette().color(QPalette::Window));
     QLabel *box = m_ui->picPlanet;
     const QPixmap shown = box->pixmap();
-    if (m_planet >= 0)
-        box->setPixmap(planetPicture(ratio));
+    box->setPixmap(planetPicture(reading.planetIndex, ratio));
     render(&image);
     box->setPixmap(shown);
     return image;
 }
 
-QList<ResultPanel::Row> ResultPanel::rows() const
+ResultPanel::Looks ResultPanel::looks() const
 {
-    QList<Row> shown;
+    Looks looks{caption(),
+                theme::typeface(captionTypeface()),
+                m_captions[0]->font(),
+                m_captions[0]->palette().color(QPalette::WindowText),
+                {},
+                m_values[0]->x() - m_captions[0]->x()};
     for (std::size_t index = 0; index < m_values.size(); ++index)
-        shown.append({m_captions[index]->text(), m_values[index]->text()});
-    return shown;
+        looks.values[index] = m_values[index]->font();
+    return looks;
 }
 
 } // namespace planetarch

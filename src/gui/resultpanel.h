@@ -2,10 +2,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/archetypereading.h"
 #include "core/archetypetable.h"
-#include "core/readingengine.h"
 #include "gui/widgets/captionedframe.h"
 
+#include <QFont>
 #include <QPixmap>
 
 #include <array>
@@ -22,7 +23,7 @@ namespace planetarch {
 
 // The result panel fraResult (resultpanel.ui): eight captions with their values and the planet's
 // picture. The main window builds it for the first reading and shows it as the second page of its
-// panels; each match of a reading overwrites it whole, nothing ever clears it.
+// panels; each reading overwrites it whole, nothing ever clears it.
 class ResultPanel final : public CaptionedFrame
 {
     Q_OBJECT
@@ -32,34 +33,34 @@ public:
     explicit ResultPanel(QWidget *parent = nullptr);
     ~ResultPanel() override;
 
-    void showMatch(const RulerMatch &match);
+    void showReading(const ArchetypeReading &reading);
 
-    // The reading as shown: each caption with its value, in panel order.
-    struct Row
+    // The panel showing reading, drawn at the given pixel ratio, its planet from the drawing
+    // that suits it.
+    QImage picture(const ArchetypeReading &reading, qreal devicePixelRatio);
+
+    // How the panel's rows look, as its form and the theme make them, for a page in its style.
+    struct Looks
     {
-        QString caption;
-        QString value;
+        QString title; // "Planetarch Results"
+        QFont titleFont;
+        QFont caption;
+        QColor captionColour;
+        std::array<QFont, ArchetypeReading::RowCount> values;
+        int valueColumn; // where the values start, from the captions' left edge
     };
-    QList<Row> rows() const;
-    // The planet whose reading is shown ("Mars"), empty before the first.
-    QString planetName() const;
-    // The planet's picture for a screen of the given pixel ratio (its 2x drawing above 1).
-    QPixmap planetPicture(qreal devicePixelRatio) const;
-
-    // The panel as shown, drawn at the given pixel ratio, its planet from the drawing that suits
-    // it.
-    QImage picture(qreal devicePixelRatio);
+    Looks looks() const;
 
     QPushButton *againButton() const;
 
-private:
-    static QPixmap pictureOf(int planetIndex, qreal devicePixelRatio);
+    // A planet's picture for a screen of the given pixel ratio (its 2x drawing above 1).
+    static QPixmap planetPicture(int planetIndex, qreal devicePixelRatio);
 
+private:
     std::unique_ptr<Ui::ResultPanel> m_ui;
-    std::array<QLabel *, 8> m_captions{};
-    std::array<QLabel *, 8> m_values{};
+    std::array<QLabel *, ArchetypeReading::RowCount> m_captions{};
+    std::array<QLabel *, ArchetypeReading::RowCount> m_values{};
     std::array<QPixmap, PlanetCount> m_pictures; // by planet index, decoded when first shown
-    int m_planet = -1;
 };
 
 } // namespace planetarch

@@ -38,9 +38,8 @@ private slots:
     void unknownMonthGivesNoSign();
     void readingPerSign_data();
     void readingPerSign();
-    void secondRulerDoesNotSurvive();
-    void unknownMonthReusesPreviousRulers();
-    void unknownMonthBeforeAnyReadingMatchesNothing();
+    void readingText_data();
+    void readingText();
     void findPlanet_data();
     void findPlanet();
 };
@@ -93,7 +92,7 @@ void TestReadingEngine::signOfBirthDate()
     QFETCH(int, day);
     QFETCH(int, month);
     QFETCH(QString, sign);
-    QCOMPARE(ReadingEngine::signOfBirthDate(day, month), std::optional<QString>(sign));
+    QCOMPARE(readingengine::signOfBirthDate(day, month), std::optional<QString>(sign));
 }
 
 void TestReadingEngine::unknownMonthGivesNoSign_data()
@@ -107,7 +106,9 @@ void TestReadingEngine::unknownMonthGivesNoSign_data()
 void TestReadingEngine::unknownMonthGivesNoSign()
 {
     QFETCH(int, month);
-    QCOMPARE(ReadingEngine::signOfBirthDate(1, month), std::nullopt);
+    QCOMPARE(readingengine::signOfBirthDate(1, month), std::nullopt);
+    QVERIFY(readingengine::resolveReading(1, month).isEmpty());
+    QCOMPARE(readingengine::readingFor(1, month), std::nullopt);
 }
 
 void TestReadingEngine::readingPerSign_data()
@@ -132,44 +133,59 @@ void TestReadingEngine::readingPerSign_data()
     add("Pisces", "March", {match(u"Neptune"_s), match(u"Jupiter"_s)});
 }
 
+// The reading each sign gives: its rulers found in order, and the panel's rows of the last one.
 void TestReadingEngine::readingPerSign()
 {
     QFETCH(int, month);
     QFETCH(QList<RulerMatch>, matches);
+    const QString sign = QString::fromLatin1(QTest::currentDataTag());
 
-    ReadingEngine engine;
-    const QList<RulerMatch> found = engine.resolveReading(1, month);
-    QCOMPARE(found, matches);
-    QCOMPARE(engine.currentSign(), QString::fromLatin1(QTest::currentDataTag()));
-    QCOMPARE(engine.rulingPlanets()[1].isEmpty(), matches.size() == 1);
-    // The reading left on screen is the last ruler's row.
-    QCOMPARE(ArchetypeTable::row(found.last().planetIndex),
-             expectedArchetypes()[std::size_t(matches.last().planetIndex)]);
+    QCOMPARE(readingengine::resolveReading(1, month), matches);
+    QCOMPARE(readingengine::rulersOfSign(sign)[1].isEmpty(), matches.size() == 1);
+    const std::optional<ArchetypeReading> reading = readingengine::readingFor(1, month);
+    QVERIFY(reading);
+    QCOMPARE(reading->sign, sign);
+    QCOMPARE(reading->planetIndex, matches.last().planetIndex);
+    const QStringList values =
+        panelValues(expectedArchetypes()[std::size_t(matches.last().planetIndex)].planetName);
+    for (int row = 0; row < ArchetypeReading::RowCount; ++row) {
+        QCOMPARE(reading->rows[std::size_t(row)].caption, panelCaptions()[row]);
+        QCOMPARE(reading->rows[std::size_t(row)].value, values[row]);
+    }
 }
 
-void TestReadingEngine::secondRulerDoesNotSurvive()
+void TestReadingEngine::readingText_data()
 {
-    ReadingEngine engine;
-    QCOMPARE(engine.resolveReading(1, month("November")).size(), 2);
-    const QList<RulerMatch> aries = engine.resolveReading(1, month("April"));
-    QCOMPARE(aries, QList<RulerMatch>{match(u"Mars"_s)});
-    QCOMPARE(engine.rulingPlanets(), (RulingPlanets{u"Mars"_s, QString()}));
+    QTest::addColumn<int>("month"); // read on the 1st
+    QTest::addColumn<ReadingText>("form");
+    QTest::addColumn<QString>("text");
+    const QString moon = expectedArchetypes()[1].characteristics; // ends with its own stop
+    QTest::newRow("lines, for the clipboard")
+        << month("July") << ReadingText::Lines
+        << u"Ruling Planet: MOON\nPlanetary Archetype: THE QUEEN\n"
+           u"Also Known As: The Feeler, The Nurturer\n"
+           u"Keywords: Emotional, Clairvoyant, Creative, Sensitive\nCharacteristics: "_s +
+               moon + u"\nRuler: Cancer\nTarot Card: The High Priestess\nDetriment: Capricorn\n"_s;
+    QTest::newRow("sentences, for a screen reader")
+        << month("July") << ReadingText::Sentences
+        << u"Ruling Planet, MOON. Planetary Archetype, THE QUEEN. Also Known As, The Feeler, The "
+           u"Nurturer. Keywords, Emotional, Clairvoyant, Creative, Sensitive. Characteristics, "_s +
+               moon + u" Ruler, Cancer. Tarot Card, The High Priestess. Detriment, Capricorn."_s;
+    QTest::newRow("sentences, values with no stop of their own")
+        << month("February") << ReadingText::Sentences // Aquarius: Saturn
+        << u"Ruling Planet, SATURN. Planetary Archetype, THE SERVANT. Also Known As, The "
+           u"Perfectionist, The Curmudgeon. Keywords, Patient, Diplomatic, Reliable, Practical. "
+           u"Characteristics, "_s +
+               expectedArchetypes()[6].characteristics +
+               u" Ruler, Capricorn. Tarot Card, The World. Detriment, Cancer."_s;
 }
 
-void TestReadingEngine::unknownMonthReusesPreviousRulers()
+void TestReadingEngine::readingText()
 {
-    ReadingEngine engine;
-    const QList<RulerMatch> aquarius = engine.resolveReading(1, month("February"));
-    QCOMPARE(engine.resolveReading(25, 12), aquarius);
-    QCOMPARE(engine.currentSign(), u"Aquarius"_s);
-}
-
-void TestReadingEngine::unknownMonthBeforeAnyReadingMatchesNothing()
-{
-    ReadingEngine engine;
-    QVERIFY(engine.resolveReading(1, -1).isEmpty());
-    QVERIFY(engine.currentSign().isEmpty());
-    QCOMPARE(engine.rulingPlanets(), RulingPlanets{});
+    QFETCH(int, month);
+    QFETCH(ReadingText, form);
+    QFETCH(QString, text);
+    QCOMPARE(planetarch::readingText(*readingengine::readingFor(1, month), form), text);
 }
 
 void TestReadingEngine::findPlanet_data()
@@ -188,7 +204,7 @@ void TestReadingEngine::findPlanet()
 {
     QFETCH(QString, name);
     QFETCH(std::optional<int>, index);
-    QCOMPARE(ReadingEngine::findPlanet(name), index);
+    QCOMPARE(readingengine::findPlanet(name), index);
 }
 
 QTEST_APPLESS_MAIN(TestReadingEngine)
