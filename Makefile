@@ -13,12 +13,15 @@ SCREENREADER_PACKAGES := orca openbox xdotool dbus at-spi2-core python3
 # The program on Wayland: a headless compositor with a seat and an IPC that reports windows.
 WAYLAND_PACKAGES := sway qt6-wayland python3
 
+# Start-up is measured inside a D-Bus session, as on a desktop.
+BENCH_PACKAGES := dbus
+
 # The fuzz targets are built with clang and its libFuzzer runtime.
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: all deps fuzz-deps screenreader-deps wayland-deps configure build run test check-asan \
+.PHONY: all deps bench-deps fuzz-deps screenreader-deps wayland-deps configure build run test check-asan \
         fuzz check-screenreader check-wayland ci bench package screenshots clean
 
 all: build
@@ -38,6 +41,9 @@ endef
 
 deps:
 	$(call install_missing,$(PACKAGES))
+
+bench-deps: deps
+	$(call install_missing,$(BENCH_PACKAGES))
 
 fuzz-deps: deps
 	$(call install_missing,$(FUZZ_PACKAGES))
@@ -95,9 +101,10 @@ check-wayland: wayland-deps
 ci: test check-asan fuzz check-screenreader check-wayland
 
 # Start-up against the floor program, and one reading; on Xvfb when there is no display.
-bench: configure
+bench: bench-deps configure
 	@cmake --build --preset $(PRESET) --target benchmarks
-	@./$(BUILD)/bench/bench_startup ./$(BUILD)/planetarch ./$(BUILD)/bench/bench_floor 21
+	@dbus-run-session -- ./$(BUILD)/bench/bench_startup ./$(BUILD)/planetarch \
+	  ./$(BUILD)/bench/bench_floor ./$(BUILD)/bench/bench_formfloor 21
 	@echo
 	@if [ -n "$$DISPLAY" ]; then ./$(BUILD)/bench/bench_reading 21; \
 	 else xvfb-run -a ./$(BUILD)/bench/bench_reading 21; fi

@@ -3,10 +3,13 @@
 
 // Start-up as a person sees it, measured from outside the program: from exec to the main window
 // being mapped on the X server, and to its first frame being drawn, and the process's peak
-// resident memory. planetarch and the floor program (bench/floor.cpp) run interleaved, each run in
-// a fresh home, settings and runtime folder. With no DISPLAY it starts its own Xvfb.
+// resident memory. planetarch and its two floors run interleaved, each run in a fresh home,
+// settings and runtime folder: the bare floor (bench/floor.cpp, the least a Qt Widgets window
+// costs) and the form floor (bench/formfloor.cpp, the program's own main form with nothing behind
+// it). With no DISPLAY it starts its own Xvfb. Run it inside a D-Bus session bus, as on a desktop:
+// without one, every Qt start spends a few milliseconds trying to launch one.
 //
-// usage: bench_startup <planetarch> <floor> [runs]
+// usage: bench_startup <planetarch> <bare floor> <form floor> [runs]
 
 #include <xcb/damage.h>
 #include <xcb/xcb.h>
@@ -219,25 +222,32 @@ Stats stats(std::vector<double> values)
     return {values.front(), median, values.back()};
 }
 
-void row(const char *what, const std::vector<double> &program, const std::vector<double> &floor,
-         const char *unit)
+constexpr int Arms = 3; // the program, the bare floor, the form floor
+
+void row(const char *what, const std::vector<double> (&arms)[Arms])
 {
-    const Stats p = stats(program);
-    const Stats f = stats(floor);
-    std::printf("| %-28s | %7.1f / %7.1f / %7.1f | %7.1f / %7.1f / %7.1f | %5.2f |\n", what, p.min,
-                p.median, p.max, f.min, f.median, f.max, p.median / f.median);
-    (void)unit;
+    Stats s[Arms];
+    for (int arm = 0; arm < Arms; ++arm)
+        s[arm] = stats(arms[arm]);
+    std::printf("| %-26s |", what);
+    for (const Stats &arm : s)
+        std::printf(" %6.1f / %6.1f / %6.1f |", arm.min, arm.median, arm.max);
+    std::printf(" %5.3f | %5.3f | %+6.2f |\n", s[0].median / s[1].median,
+                s[0].median / s[2].median, s[0].median - s[2].median);
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: %s <planetarch> <floor> [runs]\n", argv[0]);
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: %s <planetarch> <bare floor> <form floor> [runs]\n",
+                     argv[0]);
         return 2;
     }
-    const int runs = argc > 3 ? std::max(1, std::atoi(argv[3])) : 21;
+    const int runs = argc > 4 ? std::max(1, std::atoi(argv[4])) : 21;
+    if (!std::getenv("DBUS_SESSION_BUS_ADDRESS"))
+        std::fprintf(stderr, "note: no D-Bus session bus; run inside dbus-run-session\n");
     pid_t server = 0;
     std::string display = std::getenv("DISPLAY") ? std::getenv("DISPLAY") : "";
     if (display.empty()) {
@@ -257,11 +267,11 @@ int main(int argc, char *argv[])
 
     const std::filesystem::path scratch =
         std::filesystem::temp_directory_path() / ("bench-startup-" + std::to_string(getpid()));
-    std::vector<double> mapped[2], drawn[2], rss[2];
-    const char *programs[2] = {argv[1], argv[2]};
+    std::vector<double> mapped[Arms], drawn[Arms], rss[Arms];
+    const char *programs[Arms] = {argv[1], argv[2], argv[3]};
     // One warm-up run of each, not counted: the first start pays for the disk cache.
     for (int run = -1; run < runs; ++run) {
-        for (int which = 0; which < 2; ++which) {
+        for (int which = 0; which < Arms; ++which) {
             const std::filesystem::path home =
                 scratch / (std::to_string(run + 1) + "-" + std::to_string(which));
             const std::optional<Sample> sample = observer.run(programs[which], home, display);
@@ -281,13 +291,15 @@ int main(int argc, char *argv[])
     if (server)
         kill(server, SIGTERM);
 
-    std::printf("Start-up, %d interleaved runs each, fresh home per run (min / median / max)\n\n",
+    std::printf("Start-up, %d interleaved runs each, fresh home per run (min / median / max;\n"
+                "ratios and difference of the medians)\n\n",
                 runs);
-    std::printf("| %-28s | %-27s | %-27s | %-5s |\n", "measure", "planetarch", "floor", "ratio");
-    std::printf("|------------------------------|-----------------------------|"
-                "-----------------------------|-------|\n");
-    row("exec -> window mapped (ms)", mapped[0], mapped[1], "ms");
-    row("exec -> first frame (ms)", drawn[0], drawn[1], "ms");
-    row("peak RSS (MB)", rss[0], rss[1], "MB");
+    std::printf("| %-26s | %-24s | %-24s | %-24s | %-5s | %-5s | %-6s |\n", "measure", "planetarch",
+                "bare floor", "form floor", "xbare", "xform", "-form");
+    std::printf("|----------------------------|--------------------------|-----------------------"
+                "---|--------------------------|-------|-------|--------|\n");
+    row("exec -> window mapped (ms)", mapped);
+    row("exec -> first frame (ms)", drawn);
+    row("peak RSS (MB)", rss);
     return 0;
 }
