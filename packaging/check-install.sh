@@ -1,9 +1,12 @@
 #!/bin/sh
 # Installs the build into a temporary prefix and checks what a desktop needs: the program, its
 # desktop entry, its icons and its AppStream data, each validated by the desktop's own tools.
+# Usage: check-install.sh BUILD_DIR APP_ID VERSION SOURCE_DIR
 set -eu
 build=$1
 id=$2
+version=$3
+src=$4
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 
@@ -30,6 +33,23 @@ done
 
 desktop-file-validate "$prefix/share/applications/$id.desktop" || fail=1
 appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$id.metainfo.xml" || fail=1
+
+# One version everywhere: the AppStream release and the Debian changelog are the project's.
+release=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$prefix/share/metainfo/$id.metainfo.xml" | head -n 1)
+changelog=$(sed -n '1s/^[^ ]* (\([^)]*\)).*/\1/p' "$src/debian/changelog")
+for named in "AppStream release:$release" "debian/changelog:$changelog"; do
+  if [ "${named#*:}" != "$version" ]; then
+    echo "${named%%:*} says ${named#*:}, the project $version"
+    fail=1
+  fi
+done
+
+# The launcher owns the window on X11: the desktop entry names the windows' class (the window
+# titles test compares it with what the X server has).
+if ! grep -q '^StartupWMClass=.' "$prefix/share/applications/$id.desktop"; then
+  echo "the desktop entry names no StartupWMClass"
+  fail=1
+fi
 
 # Nothing but the program's own files: tests, benchmarks and build tools stay out.
 extra=$(cd "$prefix" && find . -type f | grep -v -e '^./games/planetarch$' -e "/$id\." \

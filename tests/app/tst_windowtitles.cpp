@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Planetarch developers
 // SPDX-License-Identifier: MIT
 
-// The title that reaches the window system, read back from the X server (CTest runs this under
-// Xvfb with the xcb platform): Qt's platform layer, not windowTitle(), is where a suffix would be
-// added.
+// The title and class that reach the window system, read back from the X server (CTest runs this
+// under Xvfb with the xcb platform): Qt's platform layer, not windowTitle(), is where a suffix
+// would be added, and the class is what a desktop matches to the launcher.
 
 #include "app/startup.h"
 #include "core/identity.h"
@@ -14,6 +14,7 @@
 #include "gui/messages.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QMessageBox>
 #include <QProcess>
 #include <QRegularExpression>
@@ -25,17 +26,35 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// _NET_WM_NAME as xprop prints it, or what went wrong.
-QString titleOnScreen(const QWidget *window)
+// A property of the window as xprop prints it (the value after " = "), or what went wrong.
+QString propertyOnScreen(const QWidget *window, const QString &name)
 {
     QProcess xprop;
-    xprop.start(u"xprop"_s, {u"-id"_s, QString::number(window->winId()), u"_NET_WM_NAME"_s});
+    xprop.start(u"xprop"_s, {u"-id"_s, QString::number(window->winId()), name});
     if (!xprop.waitForFinished(10000) || xprop.exitCode() != 0)
         return u"xprop failed: "_s + QString::fromLocal8Bit(xprop.readAllStandardError());
     const QString out = QString::fromUtf8(xprop.readAllStandardOutput()).trimmed();
-    const QRegularExpressionMatch match =
-        QRegularExpression(uR"re(^_NET_WM_NAME\(UTF8_STRING\) = "(.*)"$)re"_s).match(out);
-    return match.hasMatch() ? match.captured(1) : out;
+    const qsizetype equals = out.indexOf(u" = "_s);
+    return equals < 0 ? out : out.mid(equals + 3);
+}
+
+QString titleOnScreen(const QWidget *window)
+{
+    const QString value = propertyOnScreen(window, u"_NET_WM_NAME"_s);
+    return value.size() >= 2 && value.startsWith(u'"') ? value.mid(1, value.size() - 2) : value;
+}
+
+// The desktop entry's StartupWMClass, which a dock matches with the window's class.
+QString launcherClass()
+{
+    QFile entry(QStringLiteral(PLANETARCH_DESKTOP_ENTRY));
+    if (!entry.open(QIODevice::ReadOnly))
+        return {};
+    for (const QByteArray &line : entry.readAll().split('\n')) {
+        if (line.startsWith("StartupWMClass="))
+            return QString::fromUtf8(line.mid(15));
+    }
+    return {};
 }
 
 } // namespace
@@ -79,6 +98,10 @@ void TestWindowTitles::windows()
     shown->show();
     QVERIFY(QTest::qWaitForWindowExposed(shown));
     QTRY_COMPARE(titleOnScreen(shown), identity::WindowCaption);
+    // WM_CLASS is the instance (the program file's name) and the class.
+    const QString windowClass = propertyOnScreen(shown, u"WM_CLASS"_s).section(u", "_s, 1);
+    QVERIFY(!launcherClass().isEmpty());
+    QCOMPARE(windowClass, u'"' + launcherClass() + u'"');
     randomdraw::setSource({});
 }
 
