@@ -141,7 +141,7 @@ void raiseDrawnBanner(MainWindow &window, float draw)
     }
 }
 
-bool startProgram(InstanceGuard &guard, const QDateTime &now)
+bool startProgram(InstanceGuard &guard, const QDateTime &now, bool updateReminder)
 {
     if (!guard.acquire()) {
         // The running copy is left alone: not signalled, not raised.
@@ -150,8 +150,11 @@ bool startProgram(InstanceGuard &guard, const QDateTime &now)
         return false;
     }
     randomdraw::seed(static_cast<quint64>(now.toMSecsSinceEpoch()));
-    SettingsFile settings;
-    const bool recordLater = updateReminder(settings, now, true);
+    bool recordLater = false;
+    if (updateReminder) {
+        SettingsFile settings;
+        recordLater = planetarch::updateReminder(settings, now, true);
+    }
     auto *mainWindow = new MainWindow;
     mainWindow->setAttribute(Qt::WA_DeleteOnClose);
     mainWindow->show();

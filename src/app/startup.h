@@ -7,6 +7,8 @@
 // startProgram() refuses a second copy, seeds the random draws, runs the update reminder, shows the
 // MainWindow and picks the banner. The program ends only through shutdown::endProgram().
 
+#include "core/identity.h"
+
 #include <QDateTime>
 
 class QApplication;
@@ -23,8 +25,10 @@ void prepareEnvironment();
 
 void configureApplication(QApplication &app);
 
-// False when another copy runs: the user has been told and the program has ended.
-bool startProgram(InstanceGuard &guard, const QDateTime &now);
+// False when another copy runs: the user has been told and the program has ended. Without
+// updateReminder the settings are neither read nor written and nothing is asked.
+bool startProgram(InstanceGuard &guard, const QDateTime &now,
+                  bool updateReminder = identity::UpdateReminder);
 
 int runProgram(QApplication &app);
 

@@ -71,6 +71,7 @@ private slots:
     void unwritableStoreAsksNothing();
     void banner_data();
     void banner();
+    void startAsksThenShowsTheMainWindow_data();
     void startAsksThenShowsTheMainWindow();
     void firstRunNotesTheDateOnceTheWindowIsDrawn();
     void secondCopyIsToldAndEnds();
@@ -343,9 +344,18 @@ void TestStartup::banner()
     QCOMPARE(strip->childAt(strip->rect().center())->objectName(), inFront);
 }
 
+void TestStartup::startAsksThenShowsTheMainWindow_data()
+{
+    QTest::addColumn<bool>("reminder");
+    QTest::newRow("with the update reminder") << true;
+    QTest::newRow("built without it") << false; // asks nothing, keeps the file as it was
+}
+
 void TestStartup::startAsksThenShowsTheMainWindow()
 {
-    store(u"2026-11-01T12:00:00"_s);
+    QFETCH(bool, reminder);
+    const QString due = u"2026-11-01T12:00:00"_s;
+    store(due);
     MessageRecorder messages;
     messages.answers << messages::Answer::Yes;
     UrlRecorder urls;
@@ -356,11 +366,12 @@ void TestStartup::startAsksThenShowsTheMainWindow()
     randomdraw::setSource([] { return 0.8f; });
 
     InstanceGuard guard;
-    QVERIFY(startProgram(guard, Now));
+    QVERIFY(startProgram(guard, Now, reminder));
 
-    QCOMPARE(messages.texts(), QStringList{Question});
-    QCOMPARE(urls.addresses(), QStringList{webaddresses::DownloadPage});
-    QVERIFY(!mainWindowWhenOpened); // the download page first, then the window
+    QCOMPARE(messages.texts(), reminder ? QStringList{Question} : QStringList());
+    QCOMPARE(urls.addresses(),
+             reminder ? QStringList{webaddresses::DownloadPage} : QStringList());
+    QVERIFY(!reminder || !mainWindowWhenOpened); // the download page first, then the window
     MainWindow *window = nullptr;
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget *widget : windows) {
@@ -370,7 +381,7 @@ void TestStartup::startAsksThenShowsTheMainWindow()
     QVERIFY(window && window->isVisible());
     QWidget *strip = window->findChild<QWidget *>(u"fraFullBrand"_s);
     QCOMPARE(strip->childAt(strip->rect().center())->objectName(), u"lblFullBrand"_s);
-    QCOMPARE(stored(), u"2026-12-07T09:00:00"_s);
+    QCOMPARE(stored(), reminder ? u"2026-12-07T09:00:00"_s : due);
     QCOMPARE(m_processEnds, 0);
 }
 
@@ -378,7 +389,7 @@ void TestStartup::firstRunNotesTheDateOnceTheWindowIsDrawn()
 {
     MessageRecorder messages;
     InstanceGuard guard;
-    QVERIFY(startProgram(guard, Now));
+    QVERIFY(startProgram(guard, Now, true));
     QTRY_COMPARE(stored(), u"2026-12-07T09:00:00"_s);
     QVERIFY(messages.shown.isEmpty());
     const QWidgetList windows = QApplication::topLevelWidgets();
@@ -395,7 +406,7 @@ void TestStartup::secondCopyIsToldAndEnds()
 
     MessageRecorder messages;
     InstanceGuard second;
-    QVERIFY(!startProgram(second, Now));
+    QVERIFY(!startProgram(second, Now, true));
 
     QCOMPARE(messages.texts(), QStringList{u"Application is already running"_s});
     QCOMPARE(messages.shown.first().icon, messages::Icon::Information);
