@@ -14,13 +14,29 @@ namespace {
 
 QtMessageHandler qtHandler = nullptr;
 
-// Qt ends the process with an abort when its display platform cannot start (a DISPLAY that names
-// no server, a plugin that will not load): after Qt's own words, say what to do, and end plainly.
-void endOnFatal(QtMsgType type, const QMessageLogContext &context, const QString &message)
+// What Qt says while the application starts, held back until it is known whether it started.
+struct HeldMessage
 {
-    qtHandler(type, context, message);
-    if (type != QtFatalMsg)
+    QtMsgType type;
+    QString message;
+};
+std::vector<HeldMessage> heldMessages;
+
+// Qt ends the process with an abort when its display platform cannot start (a DISPLAY that names
+// no server, a plugin that will not load), after lines about plugins and reinstalling that are no
+// use to someone who did nothing wrong: say only what to do, and end plainly. With
+// QT_DEBUG_PLUGINS set, Qt's own lines come first.
+void holdUntilStarted(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (type != QtFatalMsg) {
+        heldMessages.push_back({type, message});
         return;
+    }
+    if (qEnvironmentVariableIntValue("QT_DEBUG_PLUGINS") > 0) {
+        for (const HeldMessage &held : heldMessages)
+            qtHandler(held.type, QMessageLogContext(), held.message);
+        qtHandler(QtWarningMsg, context, message); // a warning: the fatal handler would abort
+    }
     std::fputs("planetarch: the window cannot open on this display: start it from a desktop "
                "session\n",
                stderr);
@@ -62,8 +78,11 @@ int main(int argc, char *argv[])
     qtArgv.push_back(nullptr);
     static int qtArgc = static_cast<int>(qtArguments.size());
 
-    qtHandler = qInstallMessageHandler(endOnFatal);
+    qtHandler = qInstallMessageHandler(holdUntilStarted);
     QApplication app(qtArgc, qtArgv.data());
     qInstallMessageHandler(qtHandler);
+    for (const HeldMessage &held : heldMessages)
+        qtHandler(held.type, QMessageLogContext(), held.message);
+    heldMessages.clear();
     return planetarch::runProgram(app);
 }
