@@ -39,10 +39,8 @@ class Session:
                    NO_AT_BRIDGE="0", GTK_MODULES="gail:atk-bridge",
                    QT_ACCESSIBILITY="1", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                    PYTHONPATH=os.path.dirname(stub), PYTHONUNBUFFERED="1")
-        display = self._free_display()
-        env["DISPLAY"] = display
         self.env = env
-        self._spawn(["Xvfb", display, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"])
+        env["DISPLAY"] = self._start_x_server()
         self._wait(lambda: subprocess.run(["xdpyinfo"], env=env, capture_output=True).returncode == 0,
                    "the X server")
         self._spawn(["openbox"])
@@ -62,11 +60,19 @@ class Session:
         self.read = len(self._text())
         self.app = self._spawn([self.program], show_output=True)
 
-    def _free_display(self):
-        for n in range(90, 200):
-            if not os.path.exists(f"/tmp/.X{n}-lock") and not os.path.exists(f"/tmp/.X11-unix/X{n}"):
-                return f":{n}"
-        raise RuntimeError("no free display")
+    def _start_x_server(self):
+        """Xvfb picks a free display itself and tells its number: two runs never meet."""
+        read, write = os.pipe()
+        self.procs.append(subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+            env=self.env, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL, pass_fds=(write,), start_new_session=True))
+        os.close(write)
+        with os.fdopen(read) as told:
+            number = told.readline().strip()
+        if not number:
+            raise RuntimeError("Xvfb did not start")
+        return f":{number}"
 
     def _spawn(self, argv, show_output=False):
         p = subprocess.Popen(argv, env=self.env, stdin=subprocess.DEVNULL,
