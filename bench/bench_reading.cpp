@@ -9,11 +9,13 @@
 // usage: bench_reading [samples]   (run it on a display, or with QT_QPA_PLATFORM=offscreen)
 
 #include "core/readingengine.h"
+#include "core/wholefile.h"
 #include "gui/mainwindow.h"
 #include "gui/readingexport.h"
 #include "gui/resultpanel.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -136,22 +138,21 @@ int main(int argc, char *argv[])
         for (int sample = 0; sample < samples; ++sample) {
             QElapsedTimer timer;
             timer.start();
-            readingexport::writeFile(
-                folder.filePath(u"reading.png"_s),
-                [&](QIODevice &file) {
-                    return panel->picture(reading, 2.0 * panel->devicePixelRatio())
-                        .save(&file, "PNG");
-                },
-                &reason);
+            QByteArray bytes;
+            QBuffer png(&bytes);
+            png.open(QIODevice::WriteOnly);
+            panel->picture(reading, 2.0 * panel->devicePixelRatio()).save(&png, "PNG");
+            wholefile::write(folder.filePath(u"reading.png"_s), bytes, &reason);
             picture.push_back(double(timer.nsecsElapsed()) / 1e6);
             timer.start();
-            readingexport::writeFile(
-                folder.filePath(u"reading.pdf"_s),
-                [&](QIODevice &file) {
-                    QPdfWriter writer(&file);
-                    return readingexport::printOn(writer, reading, panel->looks());
-                },
-                &reason);
+            bytes.clear();
+            QBuffer page(&bytes);
+            page.open(QIODevice::WriteOnly);
+            {
+                QPdfWriter writer(&page);
+                readingexport::printOn(writer, reading, panel->looks());
+            }
+            wholefile::write(folder.filePath(u"reading.pdf"_s), bytes, &reason);
             pdf.push_back(double(timer.nsecsElapsed()) / 1e6);
         }
         std::printf("Saved: a %lld-byte picture, a %lld-byte PDF\n\n",

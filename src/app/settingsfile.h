@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "core/wholefile.h"
+
 #include <QString>
 
 #include <optional>
@@ -10,10 +12,11 @@ namespace planetarch {
 
 // The program's settings file, where QSettings kept it
 // ($XDG_CONFIG_HOME/<organisation>/<application>.conf, in QSettings' own text form), read and
-// written without QSettings. What lies at its path is looked at before anything is opened: a
-// regular file, or a link to one, is read (at most settingstext::SizeLimit bytes) and written whole
-// and atomically; a pipe, socket, device or folder is never opened, and the settings are then
-// unusable. So are they when a folder, link or file on the way belongs to another user (root run
+// written without QSettings, through wholefile. What lies at its path is looked at before anything
+// is opened: a regular file, or a link to one, is read (at most settingstext::SizeLimit bytes) and
+// written whole and atomically; a pipe, socket, device or folder is never opened, and the settings
+// are then unusable. So are they when the file is larger than what is read (the lines past it
+// would be lost), and when a folder, link or file on the way belongs to another user (root run
 // with someone else's home): nothing there is followed, made or written. Nothing here ever waits.
 class SettingsFile final
 {
@@ -24,19 +27,19 @@ public:
 
     explicit SettingsFile(std::optional<QString> path = defaultPath());
 
-    // False when there is nothing that may be read or written: no path, or no regular file at it.
-    bool isUsable() const { return m_usable; }
     // A value as written; nothing when the file has none or is damaged (too large to be ours).
     std::optional<QString> value(const QString &group, const QString &key) const;
     // Stores a value, the rest of the file kept byte for byte. True only once it is really on
-    // disk: false for an unusable file, a folder that cannot be made or written, a full disk, or a
-    // file that would grow past what is read back.
+    // disk: false for an unusable file, a folder that cannot be made or written, a full disk, a
+    // file that would grow past what is read back, or one that another program keeps changing
+    // (a change made since it was read is read again, once, and kept).
     bool setValue(const QString &group, const QString &key, const QString &value);
 
 private:
+    void load();
+
     std::optional<QString> m_path;
-    QByteArray m_text;
-    bool m_usable = false;
+    wholefile::Contents m_read; // as it was read, to see whether another program changed it
 };
 
 } // namespace planetarch

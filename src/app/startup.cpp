@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <QWindow>
 
+#include <csignal>
 #include <functional>
 
 namespace planetarch {
@@ -34,6 +35,11 @@ const QString LastReminderKey = u"LastAsked"_s;
 
 void prepareEnvironment()
 {
+#ifdef SIGXFSZ
+    // Under a file size limit (ulimit -f) the kernel would end the program in the middle of a
+    // save; ignored, the write fails and the user is told "File too large".
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     // Qt makes the runtime folder XDG_RUNTIME_DIR names when it is missing (as root, "/run-x" at
     // the root), and its stand-in for a missing one in the temporary folder, which with a TMPDIR
     // that names no folder is "" (the root again). Neither names a folder: neither is kept.

@@ -2,11 +2,13 @@
 // SPDX-License-Identifier: MIT
 #include "gui/readingexport.h"
 
+#include "core/wholefile.h"
 #include "gui/messages.h"
 #include "gui/resultpanel.h"
 #include "gui/widgets/theme.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
@@ -16,12 +18,8 @@
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSaveFile>
+#include <QPrinterInfo>
 #include <QStandardPaths>
-
-#ifdef Q_OS_UNIX
-#include <sys/stat.h>
-#endif
 
 namespace planetarch::readingexport {
 
@@ -72,7 +70,8 @@ QString chooseSavePath(QWidget *parent, const SaveKind &kind, const QString &sug
     return dialog.selectedFiles().value(0);
 }
 
-// Asks where to save a reading of this kind and writes it there, or says why it could not.
+// Asks where to save a reading of this kind and writes what content makes there, or says why it
+// could not. The bytes are made first, so that the writer can check every one of them.
 void save(const ArchetypeReading &reading, QWidget *parent, const SaveKind &kind,
           const std::function<bool(QIODevice &)> &content)
 {
@@ -83,37 +82,15 @@ void save(const ArchetypeReading &reading, QWidget *parent, const SaveKind &kind
         parent, kind, QDir(folder).filePath(suggestedName(reading) + u'.' + kind.suffix));
     if (path.isEmpty())
         return;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
     QString reason;
-    if (!writeFile(path, content, &reason))
+    const bool drawn = buffer.open(QIODevice::WriteOnly) && content(buffer);
+    if (!drawn)
+        reason = u"The reading could not be drawn."_s;
+    if (!drawn || !wholefile::write(path, bytes, &reason))
         messages::critical(parent, u"The reading could not be saved as %1 in\n%2\n\n%3"_s.arg(
                                        kind.kindOfFile, QDir::toNativeSeparators(path), reason));
-}
-
-// Why what lies at path may not be written over, or nothing when it is a regular file (or a
-// link to one) or nothing at all.
-QString refusal(const QString &path)
-{
-#ifdef Q_OS_UNIX
-    struct stat entry
-    {
-    };
-    if (::stat(QFile::encodeName(path).constData(), &entry) != 0 || S_ISREG(entry.st_mode))
-        return {};
-    if (S_ISDIR(entry.st_mode))
-        return u"It is a folder, not a file."_s;
-    if (S_ISFIFO(entry.st_mode))
-        return u"It is a named pipe, not a file."_s;
-    if (S_ISSOCK(entry.st_mode))
-        return u"It is a socket, not a file."_s;
-    if (S_ISCHR(entry.st_mode) || S_ISBLK(entry.st_mode))
-        return u"It is a device, not a file."_s;
-    return u"It is not a regular file."_s;
-#else
-    const QFileInfo entry(path);
-    if (!entry.exists() || entry.isFile())
-        return {};
-    return entry.isDir() ? u"It is a folder, not a file."_s : u"It is not a regular file."_s;
-#endif
 }
 
 bool choosePrinter(QWidget *parent, QPrinter &printer)
@@ -147,34 +124,6 @@ void copy(const ArchetypeReading &reading, ResultPanel &panel)
 QString suggestedName(const ArchetypeReading &reading)
 {
     return u"Planetarch - "_s + reading.planetName();
-}
-
-bool writeFile(const QString &path, const std::function<bool(QIODevice &)> &content,
-               QString *reason)
-{
-    if (const QString refused = refusal(path); !refused.isEmpty()) {
-        *reason = refused;
-        return false;
-    }
-    // A new file beside the target, moved into place only when whole. Unbuffered, so that a
-    // write that fails (a full disk) fails where it happens and says why.
-    QSaveFile file(path);
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        *reason = file.errorString();
-        return false;
-    }
-    if (!content(file) || file.error() != QFileDevice::NoError) {
-        *reason = file.error() != QFileDevice::NoError ? file.errorString()
-                                                       : u"The reading could not be drawn."_s;
-        file.cancelWriting(); // the new file goes; whatever was at the path stays
-        return false;
-    }
-    if (!file.commit()) {
-        *reason = file.errorString();
-        return false;
-    }
-    return true;
 }
 
 void saveAsPicture(const ArchetypeReading &reading, ResultPanel &panel, QWidget *parent)
@@ -239,10 +188,21 @@ bool printOn(QPagedPaintDevice &device, const ArchetypeReading &reading,
 
 void print(const ArchetypeReading &reading, const ResultPanel::Looks &looks, QWidget *parent)
 {
+    // With no printer set up the dialog offers an empty list, and its Print button does nothing.
+    if (!printChooser() && QPrinterInfo::availablePrinterNames().isEmpty()) {
+        messages::information(parent,
+                              u"No printer is set up on this computer.\n\nTo keep the reading "
+                              u"or print it elsewhere, use File > Save Reading as PDF..."_s);
+        return;
+    }
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(suggestedName(reading));
-    if (choosePrinter(parent, printer))
-        printOn(printer, reading, looks);
+    if (!choosePrinter(parent, printer) || printOn(printer, reading, looks))
+        return;
+    const QString on =
+        printer.printerName().isEmpty() ? QString() : u" on "_s + printer.printerName();
+    messages::critical(parent, u"The reading could not be printed%1.\n\nCheck that the printer is "
+                               u"on and ready, or use File > Save Reading as PDF..."_s.arg(on));
 }
 
 SaveChooser setSaveChooser(SaveChooser chooser)

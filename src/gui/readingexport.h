@@ -5,8 +5,8 @@
 // Taking a reading along: the File menu's Copy Reading, Save Reading as Picture, Save Reading as
 // PDF and Print Reading (also on the result panel's context menu) take the reading shown; the
 // picture draws the ResultPanel, the page takes the panel's looks. Nothing is read from files and
-// no setting is kept; the only files written are the ones the user chose, and they go through one
-// writer (writeFile).
+// no setting is kept; the only files written are the ones the user chose, made in memory first and
+// written whole through wholefile.
 
 #include "gui/resultpanel.h"
 
@@ -14,7 +14,6 @@
 
 #include <functional>
 
-class QIODevice;
 class QPagedPaintDevice;
 class QPrinter;
 class QWidget;
@@ -36,13 +35,6 @@ QString suggestedName(const ArchetypeReading &reading);
 // a message over parent with the reason.
 void saveAsPicture(const ArchetypeReading &reading, ResultPanel &panel, QWidget *parent);
 void saveAsPdf(const ArchetypeReading &reading, const ResultPanel::Looks &looks, QWidget *parent);
-
-// Writes what content puts on the device into path, whole or not at all: only a regular file or a
-// new name is written, into a new file beside it that replaces it only once complete, so a pipe
-// at the path is never opened and a full disk or a kill never costs the old file. False with the
-// reason in words when it could not be written.
-bool writeFile(const QString &path, const std::function<bool(QIODevice &)> &content,
-               QString *reason);
 
 // Asks for a printer and prints the reading; files come from the save commands only.
 void print(const ArchetypeReading &reading, const ResultPanel::Looks &looks, QWidget *parent);

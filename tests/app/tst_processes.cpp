@@ -399,12 +399,12 @@ void TestProcesses::whateverIsAtTheSettingsPathTheWindowComes_data()
     QByteArray nested = "[UpdateReminder]\nLastAsked=@Variant(";
     for (int depth = 0; depth < 200000; ++depth)
         nested += "\\0\\0\\0\\t\\0\\0\\0\\x1";
-    QTest::newRow("a deeply nested serialised list") << u"damaged"_s << nested + ")\n" << false;
-    QTest::newRow("a 70 KiB file") << u"damaged"_s << due + QByteArray(70 * 1024, ';') << false;
+    QTest::newRow("a deeply nested serialised list") << u"too large"_s << nested + ")\n" << false;
+    QTest::newRow("a 70 KiB file") << u"too large"_s << due + QByteArray(70 * 1024, ';') << false;
 }
 
-// The window always comes, nothing waits on what is no file, and a damaged file is replaced once
-// the window is drawn; the settings' own lock file plays no part.
+// The window always comes, nothing waits on what is no file, and a file larger than is read is
+// left as it is; the settings' own lock file plays no part.
 void TestProcesses::whateverIsAtTheSettingsPathTheWindowComes()
 {
     QFETCH(QString, obstacle);
@@ -438,7 +438,8 @@ void TestProcesses::whateverIsAtTheSettingsPathTheWindowComes()
         QVERIFY(!QFileInfo(settings).isFile()); // left as it is
         return;
     }
-    if (!planetarch::identity::UpdateReminder) {
+    if (!planetarch::identity::UpdateReminder || obstacle == u"too large"_s) {
+        QTest::qWait(500); // time for a write that must not come
         QFile kept(settings);
         QVERIFY(kept.open(QIODevice::ReadOnly));
         QCOMPARE(kept.readAll(), file);

@@ -67,6 +67,7 @@ private slots:
     void reminder_data();
     void reminder();
     void reminderAsksOnlyOnceADay();
+    void changesMadeMeanwhileAreKept();
     void unwritableStoreAsksNothing_data();
     void unwritableStoreAsksNothing();
     void banner_data();
@@ -178,9 +179,6 @@ void TestStartup::reminder_data()
     QTest::newRow("other settings stay")
         << QByteArray("[Other]\nx=\"a, b\"\ny=5\n\n") + file("2026-11-22T08:00:00")
         << messages::Answer::No << true << now << none;
-    QTest::newRow("a file over 64 KiB is damaged, replaced quietly")
-        << file("2026-11-22T08:00:00") + QByteArray(70 * 1024, ';') << messages::Answer::Yes
-        << false << now << none;
 }
 
 // The file is the one QSettings kept, in its form: files it wrote are read, and it reads ours.
@@ -212,11 +210,22 @@ void TestStartup::reminder()
     // What was stored survives to the next run, and everything else with it.
     QVariantMap after = settingsOf(copyOf(path));
     QCOMPARE(after.take(Key).toString(), storedAfter);
-    if (file.size() <= 64 * 1024) {
-        QVariantMap others = before;
-        others.remove(Key);
-        QCOMPARE(after, others);
-    }
+    QVariantMap others = before;
+    others.remove(Key);
+    QCOMPARE(after, others);
+}
+
+// Another program that writes the file between our reading and our writing keeps its lines.
+void TestStartup::changesMadeMeanwhileAreKept()
+{
+    const QString path = rowPath();
+    QVERIFY(writeFile(path, "[UpdateReminder]\nLastAsked=2026-10-01T10:00:00\n"));
+    SettingsFile settings(path);
+    QVERIFY(writeFile(path, "[UpdateReminder]\nLastAsked=2026-10-01T10:00:00\n[Other]\nx=1\n"));
+    QVERIFY(recordReminder(settings, Now));
+    const QVariantMap after = settingsOf(copyOf(path));
+    QCOMPARE(after.value(Key).toString(), u"2026-12-07T09:00:00"_s);
+    QCOMPARE(after.value(u"Other/x"_s).toString(), u"1"_s);
 }
 
 void TestStartup::reminderAsksOnlyOnceADay()
@@ -242,6 +251,8 @@ void TestStartup::unwritableStoreAsksNothing_data()
     QTest::newRow("its folder is a file") << u"file folder"_s << Now;
     QTest::newRow("a full disk") << u"full disk"_s << Now;
     QTest::newRow("a file that would grow past what is read back") << u"limit"_s << Now;
+    QTest::newRow("a file of 1 MiB, more than is read") << u"1 MiB"_s << Now;
+    QTest::newRow("70 KiB of comment lines, more than is read") << u"70 KiB"_s << Now;
     QTest::newRow("root, another user's folder with a link to root's file") << u"foreign"_s << Now;
     QTest::newRow("clock in year 10000: no stamp to store")
         << u"none"_s << QDateTime(QDate(10000, 1, 1), QTime(9, 0));
@@ -268,6 +279,10 @@ void TestStartup::unwritableStoreAsksNothing()
     } else if (obstacle == u"limit"_s) {
         // Other groups only, 65,532 bytes: our group would make it larger than is read back.
         asked = "[Other]\nkey=" + QByteArray(65532 - 13, 'x') + '\n';
+        QVERIFY(writeFile(path, asked));
+    } else if (obstacle.endsWith(u"iB"_s)) {
+        asked += obstacle == u"1 MiB"_s ? QByteArray(1024 * 1024, 'x')
+                                        : QByteArray("; a comment\n").repeated(70 * 1024 / 12);
         QVERIFY(writeFile(path, asked));
     } else if (obstacle == u"foreign"_s) {
         // sudo -E: root with another user's home, in which that user linked root's own file.
@@ -303,7 +318,8 @@ void TestStartup::unwritableStoreAsksNothing()
     }
     QVERIFY(messages.shown.isEmpty());
     QVERIFY(urls.opened.isEmpty());
-    const QStringList untouched{u"full disk"_s, u"none"_s, u"limit"_s, u"foreign"_s};
+    const QStringList untouched{u"full disk"_s, u"none"_s,  u"limit"_s,
+                                u"foreign"_s,   u"1 MiB"_s, u"70 KiB"_s};
     if (untouched.contains(obstacle)) {
         QFile file(kept.isEmpty() ? path : kept);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -369,8 +385,7 @@ void TestStartup::startAsksThenShowsTheMainWindow()
     QVERIFY(startProgram(guard, Now, reminder));
 
     QCOMPARE(messages.texts(), reminder ? QStringList{Question} : QStringList());
-    QCOMPARE(urls.addresses(),
-             reminder ? QStringList{webaddresses::DownloadPage} : QStringList());
+    QCOMPARE(urls.addresses(), reminder ? QStringList{webaddresses::DownloadPage} : QStringList());
     QVERIFY(!reminder || !mainWindowWhenOpened); // the download page first, then the window
     MainWindow *window = nullptr;
     const QWidgetList windows = QApplication::topLevelWidgets();

@@ -5,6 +5,7 @@
 // and on a printed page, and the one writer that every saved file goes through.
 
 #include "core/readingengine.h"
+#include "core/wholefile.h"
 #include "gui/mainwindow.h"
 #include "gui/readingexport.h"
 #include "gui/resultpanel.h"
@@ -21,6 +22,7 @@
 #include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -28,10 +30,12 @@
 #include <QTest>
 #include <QTimer>
 
+#include <csignal>
 #include <future>
 
 #include <fcntl.h>
 #include <sys/mount.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -75,7 +79,8 @@ private slots:
     void writerLeavesWhatItCannotWrite();
     void pageHoldsTheReadingAsText_data();
     void pageHoldsTheReadingAsText();
-    void thePrintDialogWritesNoFiles();
+    void printingSaysWhatHappened_data();
+    void printingSaysWhatHappened();
 
 private:
     void read(const QString &month); // Ann, 1st of the month, 1980
@@ -83,12 +88,16 @@ private:
 
     MainWindow *m_window = nullptr;
     QTemporaryDir m_dir;
-    QString m_mounted; // a small tmpfs of the test's, unmounted after it
+    QString m_mounted;               // a small tmpfs of the test's, unmounted after it
+    std::function<void()> m_restore; // puts back a limit a row set
+    QString m_target;                // where a row's link leads
 };
 
 void TestReadingExport::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
+    // As the program does: a write past a file size limit fails instead of ending the process.
+    std::signal(SIGXFSZ, SIG_IGN);
     QVERIFY(m_dir.isValid());
 }
 
@@ -107,6 +116,9 @@ void TestReadingExport::cleanup()
     if (!m_mounted.isEmpty())
         ::umount2(QFile::encodeName(m_mounted).constData(), MNT_DETACH);
     m_mounted.clear();
+    if (m_restore)
+        std::exchange(m_restore, {})();
+    m_target.clear();
 }
 
 void TestReadingExport::read(const QString &month)
@@ -173,10 +185,13 @@ void TestReadingExport::copyPutsTextAndPicture()
 
 void TestReadingExport::saveWritesASharpPng_data()
 {
-    QTest::addColumn<QString>("chosen");  // file name in the temporary folder, or a full path
+    QTest::addColumn<QString>("chosen");  // file name in a folder of the row's, or a full path
     QTest::addColumn<QString>("written"); // what lands there; empty: nothing, and a message
     QTest::newRow("as suggested") << u"Planetarch - Mars.png"_s << u"Planetarch - Mars.png"_s;
     QTest::newRow("a folder nobody can write") << u"/proc/planetarch-reading.png"_s << QString();
+    // The longest name a folder holds, over an old file of that name.
+    const QString longest = QString(251, u'n') + u".png"_s;
+    QTest::newRow("a 255-byte name, replaced") << longest << longest;
 }
 
 void TestReadingExport::saveWritesASharpPng()
@@ -185,7 +200,12 @@ void TestReadingExport::saveWritesASharpPng()
     QFETCH(QString, written);
     read(u"November"_s);
     QString suggested;
-    const QString path = chosen.startsWith(u'/') ? chosen : m_dir.filePath(chosen);
+    QTemporaryDir folder;
+    const QString path = chosen.startsWith(u'/') ? chosen : folder.filePath(chosen);
+    if (chosen.size() > 200) {
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("the old picture") == 15);
+    }
     readingexport::setSaveChooser([&](QWidget *, const QString &offered) {
         suggested = offered;
         return path;
@@ -204,13 +224,13 @@ void TestReadingExport::saveWritesASharpPng()
         return;
     }
     QVERIFY(messages.shown.isEmpty());
-    const QImage image(m_dir.filePath(written));
+    const QImage image(folder.filePath(written));
     QCOMPARE(image.size(), panel()->size() * 2 * m_window->devicePixelRatio());
     QCOMPARE(image.pixelColor(4, 100), QColor(Qt::black)); // the panel's own background
     QVERIFY(hasPink(image, QRect(QPoint(320, 44), QSize(80, 24))));
-    // Nothing but the picture is left in the folder: no temporary file.
-    QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files).filter(u".png"_s).contains(written), true);
-    QVERIFY(QDir(m_dir.path()).entryList(QDir::Files).filter(u".new"_s).isEmpty());
+    // Nothing but the picture is left in the folder: no temporary file, hidden or not.
+    QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{written});
 }
 
 void TestReadingExport::theDialogAsksAboutTheFileItWrites_data()
@@ -268,6 +288,16 @@ void TestReadingExport::writerLeavesWhatItCannotWrite_data()
     QTest::newRow("a new file on a full disk") << u"full"_s << u"No space left on device"_s;
     QTest::newRow("an old file on a full disk")
         << u"full, old file"_s << u"No space left on device"_s;
+    // The disk takes part of the file, then no more.
+    QTest::newRow("an old file on a disk with 12 KiB free")
+        << u"12 KiB free, old file"_s << u"No space left on device"_s;
+    QTest::newRow("an old file under a file size limit")
+        << u"size limit, old file"_s << u"File too large"_s;
+    // Root saving into a shared sticky folder, where another user put a link at the name.
+    QTest::newRow("another user's link to root's file")
+        << u"foreign link, old file"_s << u"belongs to another user"_s;
+    QTest::newRow("another user's dangling link")
+        << u"foreign dangling link"_s << u"belongs to another user"_s;
 }
 
 // Whatever is at the path stays as it was, nothing is left beside it, and the reason is said.
@@ -285,6 +315,32 @@ void TestReadingExport::writerLeavesWhatItCannotWrite()
         QVERIFY(QDir().mkdir(path));
     } else if (obstacle == u"proc"_s) {
         path = u"/proc/planetarch-reading.pdf"_s;
+    } else if (obstacle.startsWith(u"size limit"_s)) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+        rlimit before{};
+        ::getrlimit(RLIMIT_FSIZE, &before);
+        const rlimit limit{16 * 1024, before.rlim_max};
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &limit), 0);
+        m_restore = [before] { ::setrlimit(RLIMIT_FSIZE, &before); };
+    } else if (obstacle.startsWith(u"foreign"_s)) {
+        if (::geteuid() != 0)
+            QSKIP("needs root, to be the user who follows another's link");
+        // The link's target lies in a folder of root's that the other user cannot even read.
+        const QString hidden = folder.filePath(u"root-only"_s);
+        QVERIFY(QDir().mkdir(hidden));
+        QFile::setPermissions(hidden, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        m_target = hidden + u"/target.pdf"_s;
+        if (obstacle.endsWith(u"old file"_s)) {
+            QFile file(m_target);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+        }
+        const QString shared = folder.filePath(u"shared"_s);
+        QVERIFY(QDir().mkdir(shared));
+        QCOMPARE(::chmod(QFile::encodeName(shared).constData(), 01777), 0);
+        path = shared + u"/reading.pdf"_s;
+        QVERIFY(QFile::link(m_target, path));
+        QCOMPARE(::lchown(QFile::encodeName(path).constData(), 65534, 65534), 0);
     } else {
         if (::geteuid() != 0)
             QSKIP("needs root, to mount a small tmpfs");
@@ -300,6 +356,8 @@ void TestReadingExport::writerLeavesWhatItCannotWrite()
         QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
         while (filler.write(QByteArray(4096, 'x')) > 0) {
         }
+        if (obstacle.startsWith(u"12 KiB"_s))
+            QVERIFY(filler.resize(filler.size() - 12 * 1024));
     }
     const QStringList before = QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden);
     read(u"November"_s);
@@ -307,9 +365,7 @@ void TestReadingExport::writerLeavesWhatItCannotWrite()
     // On a thread, so that a writer that blocks on the pipe fails here instead of hanging.
     auto written = std::async(std::launch::async, [&] {
         QString why;
-        const bool done = readingexport::writeFile(
-            path, [](QIODevice &device) { return device.write(QByteArray(64 * 1024, 'p')) > 0; },
-            &why);
+        const bool done = wholefile::write(path, QByteArray(64 * 1024, 'p'), &why);
         return std::pair(done, why);
     });
     if (written.wait_for(std::chrono::seconds(1)) != std::future_status::ready) {
@@ -321,10 +377,12 @@ void TestReadingExport::writerLeavesWhatItCannotWrite()
     QVERIFY2(why.contains(reason) && !why.contains(u"Unknown error"_s), qPrintable(why));
     QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden), before);
     if (obstacle.endsWith(u"old file"_s)) {
-        QFile file(path);
+        QFile file(m_target.isEmpty() ? path : m_target);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), old);
     }
+    if (obstacle == u"foreign dangling link"_s)
+        QVERIFY(!QFileInfo::exists(m_target));
     if (obstacle == u"pipe"_s)
         QVERIFY(QFileInfo(path).exists() && !QFileInfo(path).isFile());
 
@@ -340,21 +398,51 @@ void TestReadingExport::writerLeavesWhatItCannotWrite()
     }
 }
 
-void TestReadingExport::thePrintDialogWritesNoFiles()
+void TestReadingExport::printingSaysWhatHappened_data()
 {
+    QTest::addColumn<QString>("printer"); // "none", "real" (the real dialog), or an output file
+    QTest::addColumn<QString>("said");    // part of the one message, empty: none
+    QTest::newRow("no printer set up") << u"none"_s << u"No printer is set up"_s;
+    QTest::newRow("the dialog writes no files") << u"real"_s << QString();
+    QTest::newRow("a printer that fails")
+        << u"/proc/planetarch-no-such/page.pdf"_s << u"could not be printed"_s;
+}
+
+void TestReadingExport::printingSaysWhatHappened()
+{
+    QFETCH(QString, printer);
+    QFETCH(QString, said);
+    const bool printers = !QPrinterInfo::availablePrinterNames().isEmpty();
+    if (printer == u"none"_s && printers)
+        QSKIP("this machine has a printer");
+    if (printer == u"real"_s && !printers)
+        QSKIP("this machine has no printer for the dialog to offer");
     read(u"November"_s);
     bool printToFile = true;
-    bool shown = false;
     QTimer::singleShot(0, this, [&] {
         if (auto *dialog = qobject_cast<QPrintDialog *>(QApplication::activeModalWidget())) {
-            shown = true;
             printToFile = dialog->testOption(QAbstractPrintDialog::PrintToFile);
             dialog->reject();
         }
     });
+    if (printer.startsWith(u'/')) {
+        readingexport::setPrintChooser([&printer](QWidget *, QPrinter &device) {
+            device.setOutputFormat(QPrinter::PdfFormat);
+            device.setOutputFileName(printer);
+            return true;
+        });
+    }
+    MessageRecorder messages;
     QVERIFY(chooseMenuItem(m_window, u"mnuFile"_s, u"mnuPrint"_s));
-    QVERIFY(shown);
-    QVERIFY(!printToFile);
+    if (printer == u"real"_s)
+        QVERIFY(!printToFile);
+    QCOMPARE(messages.shown.size(), said.isEmpty() ? 0 : 1);
+    if (said.isEmpty())
+        return;
+    QVERIFY2(messages.shown.first().text.contains(said), qPrintable(messages.shown.first().text));
+    QVERIFY(messages.shown.first().text.contains(u"Save Reading as PDF"_s));
+    QCOMPARE(messages.shown.first().icon,
+             printer == u"none"_s ? messages::Icon::Information : messages::Icon::Critical);
 }
 
 void TestReadingExport::pageHoldsTheReadingAsText_data()

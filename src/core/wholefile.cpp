@@ -1,0 +1,317 @@
+// SPDX-FileCopyrightText: 2026 The Planetarch developers
+// SPDX-License-Identifier: MIT
+#include "core/wholefile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#else
+#include <QSaveFile>
+#endif
+
+namespace planetarch::wholefile {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString ForeignLink = u"It is a link that belongs to another user."_s;
+const QString ForeignPath = u"It lies in a folder that belongs to another user."_s;
+const QString Changed = u"Another program changed it meanwhile."_s;
+
+#ifdef Q_OS_UNIX
+
+using Status = struct stat;
+
+QString systemReason(int error)
+{
+    return qt_error_string(error);
+}
+
+bool isTrusted(const Status &entry)
+{
+    return entry.st_uid == ::geteuid() || entry.st_uid == 0;
+}
+
+std::optional<QByteArray> resolveBytes(const QByteArray &path, Trust trust, QString *reason)
+{
+    // The parts still to walk, the next one last; links push their own parts in front.
+    QList<QByteArray> pending;
+    auto push = [&pending](const QByteArray &target) {
+        const QList<QByteArray> parts = target.split('/');
+        for (auto part = parts.crbegin(); part != parts.crend(); ++part)
+            pending << *part;
+    };
+    push(path);
+    QByteArray walked; // no link in it, so ".." may simply go up
+    int links = 0;
+    while (!pending.isEmpty()) {
+        const QByteArray part = pending.takeLast();
+        if (part.isEmpty() || part == ".")
+            continue;
+        if (part == "..") {
+            walked.truncate(std::max<qsizetype>(walked.lastIndexOf('/'), 0));
+            continue;
+        }
+        const QByteArray next = walked + '/' + part;
+        Status entry{};
+        if (::lstat(next.constData(), &entry) != 0) {
+            if (errno != ENOENT) {
+                *reason = systemReason(errno);
+                return std::nullopt;
+            }
+            // Whatever does not exist yet is made by this user, below what was checked.
+            walked = next;
+            while (!pending.isEmpty())
+                walked += '/' + pending.takeLast();
+            return walked;
+        }
+        if (!isTrusted(entry)) {
+            if (S_ISLNK(entry.st_mode)) {
+                *reason = ForeignLink;
+                return std::nullopt;
+            }
+            if (trust == Trust::Everything) {
+                *reason = ForeignPath;
+                return std::nullopt;
+            }
+        }
+        if (!S_ISLNK(entry.st_mode)) {
+            walked = next;
+            continue;
+        }
+        if (++links > 40) {
+            *reason = systemReason(ELOOP);
+            return std::nullopt;
+        }
+        QByteArray target(qsizetype(entry.st_size > 0 ? entry.st_size : 4096) + 1, '\0');
+        const ssize_t length = ::readlink(next.constData(), target.data(), size_t(target.size()));
+        if (length < 0 || length >= target.size()) {
+            *reason = systemReason(length < 0 ? errno : ENAMETOOLONG);
+            return std::nullopt;
+        }
+        target.truncate(length);
+        if (target.startsWith('/'))
+            walked.clear();
+        push(target);
+    }
+    return walked.isEmpty() ? QByteArray("/") : walked;
+}
+
+QByteArray absoluteBytes(const QString &path)
+{
+    return QFile::encodeName(QFileInfo(path).absoluteFilePath());
+}
+
+// Why what lies at a path may not be replaced by a file, or nothing.
+QString refusal(const Status &entry)
+{
+    if (S_ISREG(entry.st_mode))
+        return {};
+    if (S_ISDIR(entry.st_mode))
+        return u"It is a folder, not a file."_s;
+    if (S_ISFIFO(entry.st_mode))
+        return u"It is a named pipe, not a file."_s;
+    if (S_ISSOCK(entry.st_mode))
+        return u"It is a socket, not a file."_s;
+    if (S_ISCHR(entry.st_mode) || S_ISBLK(entry.st_mode))
+        return u"It is a device, not a file."_s;
+    return u"It is not a regular file."_s;
+}
+
+bool writeAll(int fd, const QByteArray &bytes, QString *reason)
+{
+    // write() may take part of the bytes and say nothing; the next call then gives the reason
+    // (a full disk, a file size limit).
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t wrote = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (wrote < 0 && errno == EINTR)
+            continue;
+        if (wrote <= 0) {
+            *reason = systemReason(wrote < 0 ? errno : EIO);
+            return false;
+        }
+        done += wrote;
+    }
+    if (::fsync(fd) != 0) {
+        *reason = systemReason(errno);
+        return false;
+    }
+    return true;
+}
+
+#endif
+
+} // namespace
+
+std::optional<QString> resolve(const QString &path, Trust trust, QString *reason)
+{
+#ifdef Q_OS_UNIX
+    const std::optional<QByteArray> resolved = resolveBytes(absoluteBytes(path), trust, reason);
+    return resolved ? std::optional(QFile::decodeName(*resolved)) : std::nullopt;
+#else
+    Q_UNUSED(trust);
+    Q_UNUSED(reason);
+    return QFileInfo(path).absoluteFilePath();
+#endif
+}
+
+Contents read(const QString &path, qsizetype limit, Trust trust)
+{
+    Contents contents;
+#ifdef Q_OS_UNIX
+    QString reason;
+    const std::optional<QByteArray> target = resolveBytes(absoluteBytes(path), trust, &reason);
+    contents.state = Contents::State::Unusable;
+    Status entry{};
+    if (!target)
+        return contents;
+    if (::lstat(target->constData(), &entry) != 0) {
+        if (errno == ENOENT)
+            contents.state = Contents::State::Missing;
+        return contents;
+    }
+    if (!S_ISREG(entry.st_mode) || (trust == Trust::Everything && !isTrusted(entry)))
+        return contents; // a pipe, socket, device or folder: never opened, never waited on
+    // Not blocking, in case what was a file a moment ago is a pipe by now.
+    const int fd = ::open(target->constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0)
+        return contents;
+    if (::fstat(fd, &entry) == 0 && S_ISREG(entry.st_mode)) {
+        QByteArray bytes(limit + 1, '\0');
+        qsizetype filled = 0;
+        bool failed = false;
+        while (filled < bytes.size()) {
+            const ssize_t got = ::read(fd, bytes.data() + filled, size_t(bytes.size() - filled));
+            if (got < 0 && errno == EINTR)
+                continue;
+            failed = got < 0;
+            if (got <= 0)
+                break;
+            filled += got;
+        }
+        if (!failed && filled <= limit) {
+            bytes.truncate(filled);
+            contents = {Contents::State::File, bytes};
+        }
+    }
+    ::close(fd);
+#else
+    Q_UNUSED(trust);
+    const QFileInfo entry(path);
+    if (!entry.exists())
+        return contents;
+    contents.state = Contents::State::Unusable;
+    QFile file(path);
+    if (entry.isFile() && file.open(QIODevice::ReadOnly)) {
+        const QByteArray bytes = file.read(limit + 1);
+        if (bytes.size() <= limit)
+            contents = {Contents::State::File, bytes};
+    }
+#endif
+    return contents;
+}
+
+bool write(const QString &path, const QByteArray &bytes, QString *reason, Trust trust,
+           const std::function<bool()> &stillSo)
+{
+#ifdef Q_OS_UNIX
+    const std::optional<QByteArray> target = resolveBytes(absoluteBytes(path), trust, reason);
+    if (!target)
+        return false;
+    Status old{};
+    const bool replacing = ::lstat(target->constData(), &old) == 0;
+    if (replacing) {
+        if (const QString refused = refusal(old); !refused.isEmpty()) {
+            *reason = refused;
+            return false;
+        }
+    } else if (errno != ENOENT) {
+        *reason = systemReason(errno);
+        return false;
+    }
+    // A short name of its own beside the target, so that a target name at the length limit can
+    // still be replaced; hidden, so that a file manager showing the folder does not list it.
+    const QByteArray folder = target->left(std::max<qsizetype>(target->lastIndexOf('/'), 1));
+    QByteArray temporary;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 16; ++attempt) {
+        temporary = folder + (folder.endsWith('/') ? "" : "/") + ".planetarch-" +
+                    QByteArray::number(QRandomGenerator::system()->generate(), 36);
+        fd = ::open(temporary.constData(),
+                    O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0666);
+        if (fd < 0 && errno != EEXIST) {
+            *reason = systemReason(errno);
+            return false;
+        }
+    }
+    if (fd < 0) {
+        *reason = systemReason(EEXIST);
+        return false;
+    }
+    // The old file's permissions stay with the name; its owner and other links do not.
+    bool done = writeAll(fd, bytes, reason);
+    if (done && replacing && ::fchmod(fd, old.st_mode & 07777) != 0) {
+        *reason = systemReason(errno);
+        done = false;
+    }
+    if (::close(fd) != 0 && done) {
+        *reason = systemReason(errno);
+        done = false;
+    }
+    if (done && stillSo && !stillSo()) {
+        *reason = Changed;
+        done = false;
+    }
+    if (done && ::rename(temporary.constData(), target->constData()) != 0) {
+        *reason = systemReason(errno);
+        done = false;
+    }
+    if (!done) {
+        ::unlink(temporary.constData());
+        return false;
+    }
+    // The new name on disk too, so a crash now cannot bring the old file back.
+    if (const int folderFd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        folderFd >= 0) {
+        ::fsync(folderFd);
+        ::close(folderFd);
+    }
+    return true;
+#else
+    Q_UNUSED(trust);
+    const QFileInfo entry(path);
+    if (entry.exists() && !entry.isFile()) {
+        *reason = entry.isDir() ? u"It is a folder, not a file."_s : u"It is not a regular file."_s;
+        return false;
+    }
+    QSaveFile file(path);
+    file.setDirectWriteFallback(false);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        *reason = file.errorString();
+        return false;
+    }
+    const bool whole = file.write(bytes) == bytes.size();
+    if (!whole || (stillSo && !stillSo())) {
+        *reason = whole ? Changed : file.errorString();
+        file.cancelWriting();
+        file.commit();
+        return false;
+    }
+    if (!file.commit()) {
+        *reason = file.errorString();
+        return false;
+    }
+    return true;
+#endif
+}
+
+} // namespace planetarch::wholefile
