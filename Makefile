@@ -21,8 +21,15 @@ FUZZ_PACKAGES := clang libclang-rt-14-dev
 
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
+# The upstream version, as CMake's project() gives it; the release tarball is made from the commit.
+VERSION  := $(shell sed -n 's/^project.Planetarch VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+DIST_DIR := $(BUILD)
+
+# Other Debians than the host's, built in fresh chroots.
+DEBIANS_PACKAGES := mmdebstrap
+
 .PHONY: all deps bench-deps fuzz-deps screenreader-deps wayland-deps configure build run test check-asan \
-        fuzz check-screenreader check-wayland ci bench package screenshots clean
+        fuzz check-screenreader check-wayland check-debians dist ci bench package screenshots clean
 
 all: build
 
@@ -97,8 +104,28 @@ check-wayland: wayland-deps
 	@cmake --build --preset $(TEST_PRESET)
 	@./build-dev/tests/app/check-wayland
 
+# The upstream tarball of the last commit, as a distribution takes it: the same bytes from any
+# clone (git archive stamps the commit's time), without the distribution's own debian/.
+dist:
+	@mkdir -p $(DIST_DIR)
+	@git archive --format=tar --prefix=planetarch-$(VERSION)/ HEAD -- . ':(exclude)debian' \
+	  | xz -6 -T1 > $(DIST_DIR)/planetarch_$(VERSION).orig.tar.xz
+	@echo $(DIST_DIR)/planetarch_$(VERSION).orig.tar.xz
+
+# The Debian package built, tested and linted in fresh minimal chroots of Debian 13 (with Orca's
+# check) and unstable; the host is Debian 12. DEBIANS picks the releases.
+DEBIANS := trixie sid
+debians-deps:
+	$(call install_missing,$(DEBIANS_PACKAGES))
+
+check-debians: debians-deps
+	@for release in $(DEBIANS); do \
+	  flag=; [ "$$release" = trixie ] && flag=--screenreader; \
+	  $(SUDO) sh packaging/check-debian.sh $$flag $$release $(BUILD)/debian-$$release || exit 1; \
+	done
+
 # What CI runs.
-ci: test check-asan fuzz check-screenreader check-wayland
+ci: test check-asan fuzz check-screenreader check-wayland check-debians
 
 # Start-up against the floor program, and one reading; on Xvfb when there is no display.
 bench: bench-deps configure

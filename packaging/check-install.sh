@@ -34,15 +34,24 @@ done
 desktop-file-validate "$prefix/share/applications/$id.desktop" || fail=1
 appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$id.metainfo.xml" || fail=1
 
-# One version everywhere: the AppStream release and the Debian changelog are the project's.
+# One version everywhere: the AppStream release, the project's changes and the Debian changelog
+# (less its Debian revision) are the project's.
 release=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$prefix/share/metainfo/$id.metainfo.xml" | head -n 1)
-changelog=$(sed -n '1s/^[^ ]* (\([^)]*\)).*/\1/p' "$src/debian/changelog")
-for named in "AppStream release:$release" "debian/changelog:$changelog"; do
+changes=$(sed -n 's/^\([0-9][0-9.]*\) (.*/\1/p' "$src/CHANGES" | head -n 1)
+changelog=$(sed -n '1s/^[^ ]* (\([^)]*\)-[^-)]*).*/\1/p' "$src/debian/changelog")
+for named in "AppStream release:$release" "CHANGES:$changes" "debian/changelog:$changelog"; do
   if [ "${named#*:}" != "$version" ]; then
     echo "${named%%:*} says ${named#*:}, the project $version"
     fail=1
   fi
 done
+
+# The launcher starts the installed program by its full path (the configured prefix), whatever
+# the PATH.
+if ! grep -qx 'Exec=/.*/games/planetarch' "$prefix/share/applications/$id.desktop"; then
+  echo "the desktop entry does not name the program by its full path: $(grep '^Exec=' "$prefix/share/applications/$id.desktop")"
+  fail=1
+fi
 
 # The launcher owns the window on X11: the desktop entry names the windows' class (the window
 # titles test compares it with what the X server has).

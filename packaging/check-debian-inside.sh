@@ -1,0 +1,34 @@
+#!/bin/sh
+# Run inside the chroot by check-debian.sh: builds, tests and lints the package in /build, leaves
+# the packages and lintian's report in /build/out. Argument: yes to run Orca's check as well.
+set -eu
+export DEBIAN_FRONTEND=noninteractive LC_ALL=C.UTF-8
+cd /build
+mkdir -p out
+. /etc/os-release
+echo "== $PRETTY_NAME"
+tar -xf planetarch_*.orig.tar.xz
+dir=$(ls -d planetarch-*/)
+tar -xf debian.tar -C "$dir"
+cd "$dir"
+apt-get update -qq
+apt-get build-dep -y -qq ./ >/dev/null
+dpkg-query -W -f='Qt ${Version}\n' qt6-base-dev
+dpkg-buildpackage -us -uc -j2 2>&1 | tail -n 60
+cd ..
+for file in planetarch_*; do
+  case "$file" in *.orig.tar.xz) ;; *) cp "$file" out/ ;; esac
+done
+cp planetarch_*.orig.tar.xz out/
+lintian -EviIL +pedantic --tag-display-limit 0 planetarch_*.changes 2>&1 |
+  grep -v '^running with root privileges' | tee out/lintian.txt
+if grep -qE '^[EW]: ' out/lintian.txt; then
+  echo "lintian reports errors or warnings"
+  exit 1
+fi
+sha256sum planetarch_*.deb planetarch-dbgsym_*.deb 2>/dev/null | tee out/SHA256SUMS
+if [ "${1:-no}" = yes ]; then
+  apt-get install -y -qq --no-install-recommends orca openbox xdotool dbus at-spi2-core \
+    python3 >/dev/null
+  "$dir"/obj-*/tests/app/check-screenreader
+fi
