@@ -6,7 +6,7 @@ TEST_PRESET := dev
 BUILD    := build
 PACKAGES := cmake ninja-build g++ make qt6-base-dev qt6-base-dev-tools libgl-dev \
             fonts-dejavu-core fonts-dejavu-extra desktop-file-utils appstream dpkg-dev \
-            xvfb xauth x11-utils lintian libxcb-damage0-dev pkgconf poppler-utils
+            xvfb xauth x11-utils lintian libxcb-damage0-dev pkgconf poppler-utils debhelper
 
 # What Orca says is checked on a private X server with a window manager and a D-Bus session.
 SCREENREADER_PACKAGES := orca openbox xdotool dbus at-spi2-core python3
@@ -136,10 +136,10 @@ bench: bench-deps configure
 	@if [ -n "$$DISPLAY" ]; then ./$(BUILD)/bench/bench_reading 21; \
 	 else xvfb-run -a ./$(BUILD)/bench/bench_reading 21; fi
 
-# The .deb lands in build/; its dependencies are read off the binary. Its file times are the last
-# commit's, so the same sources give the same bytes.
-package: build
-	@cd $(BUILD) && SOURCE_DATE_EPOCH=$$(sh ../packaging/source-date.sh ..) cpack -G DEB
+# The Debian package of the last commit, built the one way there is (debian/, dpkg-buildpackage):
+# one package per name and version. The source and binary packages land in build/package/.
+package: deps
+	@sh packaging/build-package.sh . $(BUILD)/package
 
 # Regenerate whenever a window changes: the README shows these.
 screenshots: configure

@@ -14,7 +14,14 @@ cd "$dir"
 apt-get update -qq
 apt-get build-dep -y -qq ./ >/dev/null
 dpkg-query -W -f='Qt ${Version}\n' qt6-base-dev
-dpkg-buildpackage -us -uc -j2 2>&1 | tail -n 60
+started=$(date +%s)
+if ! dpkg-buildpackage -us -uc -j2 >../out/build.log 2>&1; then
+  grep -E '^(FAIL|[0-9]+/[0-9]+ Test|The following tests FAILED|	)' ../out/build.log || true
+  tail -n 40 ../out/build.log
+  exit 1
+fi
+grep -E 'tests passed|tests failed' ../out/build.log || true
+echo "dpkg-buildpackage: $(( $(date +%s) - started )) s"
 cd ..
 for file in planetarch_*; do
   case "$file" in *.orig.tar.xz) ;; *) cp "$file" out/ ;; esac

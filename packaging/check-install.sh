@@ -21,6 +21,7 @@ need() {
 }
 need games/planetarch
 need share/man/man6/planetarch.6.gz
+need share/planetarch/help.html
 need share/doc/planetarch/copyright
 need share/doc/planetarch/changelog.gz
 need share/applications/$id.desktop
@@ -62,7 +63,8 @@ fi
 
 # Nothing but the program's own files: tests, benchmarks and build tools stay out.
 extra=$(cd "$prefix" && find . -type f | grep -v -e '^./games/planetarch$' -e "/$id\." \
-  -e '^./share/man/man6/planetarch.6.gz$' -e '^./share/doc/planetarch/' || true)
+  -e '^./share/man/man6/planetarch.6.gz$' -e '^./share/doc/planetarch/' \
+  -e '^./share/planetarch/help.html$' || true)
 if [ -n "$extra" ]; then
   echo "unexpected installed files:"
   echo "$extra"

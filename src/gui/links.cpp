@@ -3,9 +3,11 @@
 #include "gui/links.h"
 
 #include "core/limits.h"
+#include "core/webaddresses.h"
 #include "gui/messages.h"
 
 #include <QDesktopServices>
+#include <QFileInfo>
 #include <QScopedValueRollback>
 #include <QUrl>
 
@@ -51,6 +53,16 @@ void open(const QString &address, QWidget *parent)
     QDesktopServices::openUrl(url);
     qInstallMessageHandler(previousHandler);
     previousHandler = nullptr;
+}
+
+QString helpPage(const QString &programFolder)
+{
+    for (const QString &candidate : {programFolder + u"/../share/planetarch/help.html"_s,
+                                     programFolder + u"/share/planetarch/help.html"_s}) {
+        if (const QFileInfo page(candidate); page.isFile())
+            return QUrl::fromLocalFile(page.canonicalFilePath()).toString();
+    }
+    return webaddresses::HelpPage;
 }
 
 } // namespace planetarch::links

@@ -17,4 +17,9 @@ namespace planetarch::links {
 // may carry the user's names and e-mail addresses.
 void open(const QString &address, QWidget *parent = nullptr);
 
+// The address Online Help opens: the help page installed with the program
+// (<prefix>/share/planetarch/help.html beside <prefix>/games/planetarch), or the one a build tree
+// keeps beside the program, as a file: address; the build's web address when there is neither.
+QString helpPage(const QString &programFolder);
+
 } // namespace planetarch::links

@@ -72,7 +72,8 @@ void MainWindow::connectCommands()
     const auto opens = [this](auto *sender, auto signal, const QString &address) {
         connect(sender, signal, this, [address] { links::open(address); });
     };
-    opens(m_ui->mnuOnline, &QAction::triggered, webaddresses::HelpPage);
+    opens(m_ui->mnuOnline, &QAction::triggered,
+          links::helpPage(QCoreApplication::applicationDirPath()));
     opens(m_ui->mnuVisit, &QAction::triggered, webaddresses::HomePage);
     opens(m_ui->mnuUpdate, &QAction::triggered, webaddresses::DownloadPage);
     opens(m_ui->mnuDonate, &QAction::triggered, webaddresses::DonatePage);

@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace planetarch;
@@ -35,6 +36,8 @@ private slots:
 
     void commands_data();
     void commands();
+    void helpIsThePageBesideTheProgram_data();
+    void helpIsThePageBesideTheProgram();
     void donateActsFromTheMenuBar();
     void aboutIsModalAndBuiltAfresh();
     void aboutKeysClose_data();
@@ -83,7 +86,7 @@ void TestLinks::commands_data()
     QTest::addColumn<QString>("address");
 
     QTest::newRow("Online Help") << u"mnuHelp"_s << u"mnuOnline"_s << false
-                                 << webaddresses::HelpPage;
+                                 << links::helpPage(QCoreApplication::applicationDirPath());
     QTest::newRow("Visit Us Online")
         << u"mnuHelp"_s << u"mnuVisit"_s << false << webaddresses::HomePage;
     QTest::newRow("Check for Software Update")
@@ -122,6 +125,34 @@ void TestLinks::commands()
     QCOMPARE(urls.addresses(), (QStringList{address, address}));
     QCOMPARE(name->text(), u"Ann"_s);
     QVERIFY(!m_window->resultPanelInFront());
+}
+
+void TestLinks::helpIsThePageBesideTheProgram_data()
+{
+    QTest::addColumn<QString>("program"); // the program's folder, in a folder of the row's
+    QTest::addColumn<QString>("page");    // the help page made there; empty: none
+    QTest::newRow("installed") << u"games"_s << u"share/planetarch/help.html"_s;
+    QTest::newRow("a build tree") << u"."_s << u"share/planetarch/help.html"_s;
+    QTest::newRow("neither: the web page") << u"games"_s << QString();
+}
+
+void TestLinks::helpIsThePageBesideTheProgram()
+{
+    QFETCH(QString, program);
+    QFETCH(QString, page);
+    QTemporaryDir prefix;
+    QVERIFY(QDir(prefix.path()).mkpath(program));
+    if (!page.isEmpty()) {
+        QVERIFY(QDir(prefix.path()).mkpath(QFileInfo(page).path()));
+        QFile file(prefix.filePath(page));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    const QString address = links::helpPage(prefix.filePath(program));
+    QCOMPARE(
+        address,
+        page.isEmpty()
+            ? webaddresses::HelpPage
+            : QUrl::fromLocalFile(QFileInfo(prefix.filePath(page)).canonicalFilePath()).toString());
 }
 
 void TestLinks::donateActsFromTheMenuBar()
