@@ -146,8 +146,15 @@ private:
 };
 
 // The chosen item is the list's text, all of it selected: that is where a screen reader looks for
-// a combo box's value, and a selected insertion is what it speaks as a new choice.
-class DropDownListAccessible final : public QAccessibleWidget, public QAccessibleTextInterface
+// a combo box's value, and a selected insertion is what it speaks as a new choice. Where Qt has
+// selections (6.5 on), the chosen item is also the list's one selected item: newer screen readers
+// (Orca 47) speak a combo box's new choice from that alone.
+class DropDownListAccessible final : public QAccessibleWidget,
+                                     public QAccessibleTextInterface
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    ,
+                                     public QAccessibleSelectionInterface
+#endif
 {
 public:
     explicit DropDownListAccessible(DropDownList *list)
@@ -159,8 +166,46 @@ public:
     {
         if (type == QAccessible::TextInterface)
             return static_cast<QAccessibleTextInterface *>(this);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+        if (type == QAccessible::SelectionInterface)
+            return static_cast<QAccessibleSelectionInterface *>(this);
+#endif
         return QAccessibleWidget::interface_cast(type);
     }
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    int selectedItemCount() const override
+    {
+        return chosenItem() ? 1 : 0;
+    }
+    QList<QAccessibleInterface *> selectedItems() const override
+    {
+        if (QAccessibleInterface *item = chosenItem())
+            return {item};
+        return {};
+    }
+    bool select(QAccessibleInterface *item) override
+    {
+        QAccessibleInterface *view = QAccessible::queryAccessibleInterface(list()->view());
+        const int row = view ? view->indexOfChild(item) : -1;
+        if (row < 0 || row >= list()->count())
+            return false;
+        list()->setCurrentIndex(row);
+        return true;
+    }
+    bool unselect(QAccessibleInterface *) override
+    {
+        return false;
+    } // a choice is always made
+    bool selectAll() override
+    {
+        return false;
+    }
+    bool clear() override
+    {
+        return false;
+    }
+#endif
 
     QString text(QAccessible::Text t) const override
     {
@@ -170,7 +215,10 @@ public:
     }
 
     // The one child is the list that drops down, as with Qt's own combo boxes.
-    int childCount() const override { return 1; }
+    int childCount() const override
+    {
+        return 1;
+    }
     QAccessibleInterface *child(int index) const override
     {
         return index == 0 ? QAccessible::queryAccessibleInterface(list()->view()) : nullptr;
@@ -189,13 +237,19 @@ public:
         return s;
     }
 
-    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+    QStringList actionNames() const override
+    {
+        return {showMenuAction(), pressAction()};
+    }
     void doAction(const QString &action) override
     {
         if (action == showMenuAction() || action == pressAction())
             list()->showPopup();
     }
-    QStringList keyBindingsForAction(const QString &) const override { return {}; }
+    QStringList keyBindingsForAction(const QString &) const override
+    {
+        return {};
+    }
 
     // The text: the chosen item, read-only and selected whole.
     void selection(int index, int *start, int *end) const override
@@ -203,17 +257,45 @@ public:
         *start = 0;
         *end = index == 0 ? characterCount() : 0;
     }
-    int selectionCount() const override { return chosen().isEmpty() ? 0 : 1; }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
-    int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override {}
-    QString text(int start, int end) const override { return chosen().mid(start, end - start); }
-    int characterCount() const override { return static_cast<int>(chosen().size()); }
-    QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint &) const override { return -1; }
-    void scrollToSubstring(int, int) override {}
+    int selectionCount() const override
+    {
+        return chosen().isEmpty() ? 0 : 1;
+    }
+    void addSelection(int, int) override
+    {
+    }
+    void removeSelection(int) override
+    {
+    }
+    void setSelection(int, int, int) override
+    {
+    }
+    int cursorPosition() const override
+    {
+        return 0;
+    }
+    void setCursorPosition(int) override
+    {
+    }
+    QString text(int start, int end) const override
+    {
+        return chosen().mid(start, end - start);
+    }
+    int characterCount() const override
+    {
+        return static_cast<int>(chosen().size());
+    }
+    QRect characterRect(int) const override
+    {
+        return {};
+    }
+    int offsetAtPoint(const QPoint &) const override
+    {
+        return -1;
+    }
+    void scrollToSubstring(int, int) override
+    {
+    }
     QString attributes(int, int *start, int *end) const override
     {
         *start = 0;
@@ -222,8 +304,20 @@ public:
     }
 
 private:
-    DropDownList *list() const { return static_cast<DropDownList *>(widget()); }
-    QString chosen() const { return list()->currentText(); }
+    DropDownList *list() const
+    {
+        return static_cast<DropDownList *>(widget());
+    }
+    QString chosen() const
+    {
+        return list()->currentText();
+    }
+    QAccessibleInterface *chosenItem() const
+    {
+        QAccessibleInterface *view = QAccessible::queryAccessibleInterface(list()->view());
+        const int row = list()->currentIndex();
+        return view && row >= 0 && row < view->childCount() ? view->child(row) : nullptr;
+    }
 };
 
 // Qt's own interface for a line edit reports an empty run of text attributes at every offset; a
