@@ -20,13 +20,14 @@ trap 'rm -rf "$work"' EXIT
 make -s -C "$src" dist DIST_DIR="$work" >/dev/null
 git -C "$src" archive --format=tar HEAD debian > "$work/debian.tar"
 cp "$src/packaging/check-debian-inside.sh" "$work/inside.sh"
+cp "$src/packaging/lint.sh" "$work/lint.sh"
 
 started=$(date +%s)
 mmdebstrap --variant=minbase --mode=root --format=null \
   --aptopt='Acquire::Check-Valid-Until "false"' \
   --include=dpkg-dev,lintian,ca-certificates \
   --customize-hook='mkdir -p "$1/build"' \
-  --customize-hook="copy-in $(ls "$work"/*.orig.tar.xz) $work/debian.tar $work/inside.sh /build" \
+  --customize-hook="copy-in $(ls "$work"/*.orig.tar.xz) $work/debian.tar $work/inside.sh $work/lint.sh /build" \
   --customize-hook="chroot \"\$1\" sh /build/inside.sh $screenreader" \
   --customize-hook="sync-out /build/out $out" \
   "$release" /dev/null http://deb.debian.org/debian

@@ -39,15 +39,4 @@ if readelf -dW "$out/tree/usr/games/planetarch" | grep -qE '\((RUN)?PATH\)'; the
   echo "the packaged program has a RUNPATH"
   exit 1
 fi
-# The package follows unstable's policy: an older lintian (Debian 12's) knows policy only up to
-# 4.6.2 and still asks for the Priority field that unstable's calls redundant. Those two are its
-# age, not the package's; `make check-debians` runs the releases' own lintian on it unfiltered.
-report=$(lintian -EviIL +pedantic "$out"/a/planetarch/package/*.changes 2>&1 |
-  grep -v -e '^running with root privileges' -e '^W: planetarch source: newer-standards-version ' \
-    -e '^W: planetarch.*: recommended-field .*Priority' || true)
-[ -n "$report" ] && echo "$report"
-if printf '%s\n' "$report" | grep -qE '^[EW]: '; then
-  echo "lintian reports errors or warnings"
-  exit 1
-fi
-echo "lintian: no errors, no warnings in the source and binary packages"
+sh "$src/packaging/lint.sh" "$(ls "$out"/a/planetarch/package/*.changes)"
