@@ -5,6 +5,7 @@
 #include "gui/widgets/accessibility.h"
 #include "gui/widgets/theme.h"
 
+#include <QAccessible>
 #include <QPainter>
 
 namespace planetarch {
@@ -32,6 +33,23 @@ void CaptionedFrame::setCaptionTypeface(const QString &face)
     m_captionTypeface = face;
     m_captionFont = theme::typeface(face);
     update();
+}
+
+void CaptionedFrame::setSummary(const QString &summary)
+{
+    if (summary == m_summary)
+        return;
+    const bool had = !m_summary.isEmpty();
+    m_summary = summary;
+    // Screen readers keep what they read of a panel (Orca 47 would read the last reading again):
+    // the summary, the frame's last child, says it changed.
+    if (!had || !QAccessible::isActive())
+        return;
+    if (QAccessibleInterface *frame = QAccessible::queryAccessibleInterface(this);
+        frame && frame->childCount() > 0) {
+        QAccessibleEvent changed(frame->child(frame->childCount() - 1), QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
 }
 
 void CaptionedFrame::paintEvent(QPaintEvent *)

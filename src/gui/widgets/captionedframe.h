@@ -29,7 +29,7 @@ public:
     void setCaptionTypeface(const QString &face);
     // What the frame shows, in a sentence or two for a screen reader; never drawn.
     QString summary() const { return m_summary; }
-    void setSummary(const QString &summary) { m_summary = summary; }
+    void setSummary(const QString &summary);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
