@@ -3,24 +3,21 @@
 
 // One reading as a person sees it: from the press of "Get My Planetary Archetype" until the window
 // has drawn the result panel (painted and handed to the window system), for a window's first
-// reading and for later ones; the engine's part of it alone; and saving the reading, as a picture
-// and as a PDF, through the program's writer into a temporary folder.
+// reading and for later ones; the engine's part of it alone; and the save commands, as a picture
+// and as a PDF, into a temporary folder.
 //
 // usage: bench_reading [samples]   (run it on a display, or with QT_QPA_PLATFORM=offscreen)
 
 #include "core/readingengine.h"
-#include "core/wholefile.h"
 #include "gui/mainwindow.h"
 #include "gui/readingexport.h"
-#include "gui/resultpanel.h"
+#include "gui/services.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QPdfWriter>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -104,7 +101,8 @@ int main(int argc, char *argv[])
     std::vector<double> first;
     std::vector<double> later;
     for (int sample = 0; sample < samples; ++sample) {
-        MainWindow window;
+        Services services;
+        MainWindow window(services);
         window.show();
         if (!QTest::qWaitForWindowExposed(&window))
             return 1;
@@ -125,39 +123,25 @@ int main(int argc, char *argv[])
     std::vector<double> picture;
     std::vector<double> pdf;
     {
-        MainWindow window;
-        window.show();
-        if (!QTest::qWaitForWindowExposed(&window))
-            return 1;
-        prepare(window);
-        window.findChild<QPushButton *>(u"cmdProceed"_s)->click();
-        auto *panel = window.findChild<ResultPanel *>(u"fraResult"_s);
         const ArchetypeReading reading = *readingengine::readingFor(1, 0);
         QTemporaryDir folder;
-        QString reason;
+        Services services;
+        services.chooseSavePath = [&folder](QWidget *, const QString &, const QString &,
+                                            const QString &suggested) {
+            return folder.filePath(QFileInfo(suggested).fileName());
+        };
         for (int sample = 0; sample < samples; ++sample) {
             QElapsedTimer timer;
             timer.start();
-            QByteArray bytes;
-            QBuffer png(&bytes);
-            png.open(QIODevice::WriteOnly);
-            panel->picture(reading, 2.0 * panel->devicePixelRatio()).save(&png, "PNG");
-            wholefile::write(folder.filePath(u"reading.png"_s), bytes, &reason);
+            readingexport::saveAsPicture(reading, 1.0, services, nullptr);
             picture.push_back(double(timer.nsecsElapsed()) / 1e6);
             timer.start();
-            bytes.clear();
-            QBuffer page(&bytes);
-            page.open(QIODevice::WriteOnly);
-            {
-                QPdfWriter writer(&page);
-                readingexport::printOn(writer, reading, panel->looks());
-            }
-            wholefile::write(folder.filePath(u"reading.pdf"_s), bytes, &reason);
+            readingexport::saveAsPdf(reading, services, nullptr);
             pdf.push_back(double(timer.nsecsElapsed()) / 1e6);
         }
         std::printf("Saved: a %lld-byte picture, a %lld-byte PDF\n\n",
-                    QFileInfo(folder.filePath(u"reading.png"_s)).size(),
-                    QFileInfo(folder.filePath(u"reading.pdf"_s)).size());
+                    QFileInfo(folder.filePath(u"Planetarch - Saturn.png"_s)).size(),
+                    QFileInfo(folder.filePath(u"Planetarch - Saturn.pdf"_s)).size());
     }
 
     std::printf("One reading on %s, %d samples (milliseconds)\n\n",

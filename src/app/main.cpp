@@ -3,6 +3,7 @@
 #include "app/commandline.h"
 #include "app/startup.h"
 #include "core/startuprules.h"
+#include "gui/services.h"
 
 #include <QApplication>
 
@@ -84,5 +85,6 @@ int main(int argc, char *argv[])
     for (const HeldMessage &held : heldMessages)
         qtHandler(held.type, QMessageLogContext(), held.message);
     heldMessages.clear();
-    return planetarch::runProgram(app);
+    planetarch::Services services;
+    return planetarch::runProgram(app, services);
 }

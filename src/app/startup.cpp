@@ -10,8 +10,7 @@
 #include "core/webaddresses.h"
 #include "gui/links.h"
 #include "gui/mainwindow.h"
-#include "gui/messages.h"
-#include "gui/shutdown.h"
+#include "gui/services.h"
 #include "gui/widgets/theme.h"
 
 #include <QApplication>
@@ -66,7 +65,8 @@ void configureApplication(QApplication &app)
     app.setQuitOnLastWindowClosed(false);
 }
 
-bool updateReminder(SettingsFile &settings, const QDateTime &now, bool recordLater)
+bool updateReminder(SettingsFile &settings, const Services &services, const QDateTime &now,
+                    bool recordLater)
 {
     const ReminderAction action =
         reminderAction(settings.value(ReminderGroup, LastReminderKey), now.date());
@@ -80,8 +80,8 @@ bool updateReminder(SettingsFile &settings, const QDateTime &now, bool recordLat
     // nothing is asked and nothing is said; start-up goes on.
     if (!recordReminder(settings, now) || action != ReminderAction::Ask)
         return false;
-    if (messages::question(nullptr, u"There maybe an update to this software available\r"
-                                    u"Do you want to check for an update?"_s))
+    if (services.question(nullptr, u"There maybe an update to this software available\r"
+                                   u"Do you want to check for an update?"_s))
         links::open(webaddresses::DownloadPage);
     return false;
 }
@@ -133,38 +133,24 @@ private:
 
 } // namespace
 
-void raiseDrawnBanner(MainWindow &window, float draw)
-{
-    switch (bannerChoice(coBrandNumber(draw))) {
-    case BannerChoice::FullBrand:
-        window.raiseFullBrandBanner();
-        break;
-    case BannerChoice::CoBrand:
-        window.raiseCoBrandBanner();
-        break;
-    case BannerChoice::AsBuilt:
-        break;
-    }
-}
-
-bool startProgram(InstanceGuard &guard, const QDateTime &now, bool updateReminder)
+bool startProgram(InstanceGuard &guard, Services &services, const QDateTime &now,
+                  bool updateReminder)
 {
     if (!guard.acquire()) {
         // The running copy is left alone: not signalled, not raised.
-        messages::information(nullptr, u"Application is already running"_s);
-        shutdown::endProgram();
+        services.information(nullptr, u"Application is already running"_s);
+        services.endProgram();
         return false;
     }
     randomdraw::seed(static_cast<quint64>(now.toMSecsSinceEpoch()));
     bool recordLater = false;
     if (updateReminder) {
         SettingsFile settings;
-        recordLater = planetarch::updateReminder(settings, now, true);
+        recordLater = planetarch::updateReminder(settings, services, now, true);
     }
-    auto *mainWindow = new MainWindow;
+    auto *mainWindow = new MainWindow(services);
     mainWindow->setAttribute(Qt::WA_DeleteOnClose);
     mainWindow->show();
-    raiseDrawnBanner(*mainWindow, randomdraw::draw());
     // A first run only notes the date: that waits until the window is on screen.
     if (recordLater) {
         new AfterFirstFrame(mainWindow, [now] {
@@ -175,11 +161,11 @@ bool startProgram(InstanceGuard &guard, const QDateTime &now, bool updateReminde
     return true;
 }
 
-int runProgram(QApplication &app)
+int runProgram(QApplication &app, Services &services)
 {
     configureApplication(app);
     InstanceGuard guard;
-    if (!startProgram(guard, QDateTime::currentDateTime()) || shutdown::isEnding())
+    if (!startProgram(guard, services, QDateTime::currentDateTime()) || services.isEnding())
         return 0;
     return app.exec();
 }

@@ -2,10 +2,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// The start of the program's life. runProgram() is all main() does: it names the application,
+// The start of the program's life. runProgram() is all main() does with the Services it makes: it
+// names the application,
 // takes the single-instance lock (InstanceGuard), runs startProgram() and then the event loop.
-// startProgram() refuses a second copy, seeds the random draws, runs the update reminder, shows the
-// MainWindow and picks the banner. The program ends only through shutdown::endProgram().
+// startProgram() refuses a second copy, seeds the random draws, runs the update reminder and shows
+// the MainWindow. The program ends only through Services::endProgram().
 
 #include "core/identity.h"
 
@@ -16,8 +17,8 @@ class QApplication;
 namespace planetarch {
 
 class InstanceGuard;
+class Services;
 class SettingsFile;
-class MainWindow;
 
 // Before the QApplication exists: mends what in the environment would have Qt make folders at the
 // filesystem root.
@@ -27,18 +28,17 @@ void configureApplication(QApplication &app);
 
 // False when another copy runs: the user has been told and the program has ended. Without
 // updateReminder the settings are neither read nor written and nothing is asked.
-bool startProgram(InstanceGuard &guard, const QDateTime &now,
+bool startProgram(InstanceGuard &guard, Services &services, const QDateTime &now,
                   bool updateReminder = identity::UpdateReminder);
 
-int runProgram(QApplication &app);
+int runProgram(QApplication &app, Services &services);
 
 // Asks the update question when it is due, once today is stored as the date of asking. A first run
 // (no usable date stored, or a damaged one) only notes today; with recordLater it leaves that to
 // the caller and returns true, so start-up can write it once the window is on screen.
-bool updateReminder(SettingsFile &settings, const QDateTime &now, bool recordLater = false);
+bool updateReminder(SettingsFile &settings, const Services &services, const QDateTime &now,
+                    bool recordLater = false);
 // Stores now as the date of asking; true once it is on disk.
 bool recordReminder(SettingsFile &settings, const QDateTime &now);
-// Raises the banner that the draw picks (startuprules: bannerChoice).
-void raiseDrawnBanner(MainWindow &window, float draw);
 
 } // namespace planetarch

@@ -14,12 +14,6 @@ QRandomGenerator &generator()
     return engine;
 }
 
-Source &source()
-{
-    static Source current;
-    return current;
-}
-
 } // namespace
 
 void seed(quint64 value)
@@ -29,16 +23,9 @@ void seed(quint64 value)
 
 float draw()
 {
-    if (const Source &fixed = source())
-        return fixed();
     // 24 random bits fill a float's mantissa exactly, so the value can never round up to 1 (as a
     // double in [0, 1) converted to float could).
     return static_cast<float>(generator().bounded(1u << 24)) * (1.0f / 16777216.0f);
-}
-
-Source setSource(Source replacement)
-{
-    return std::exchange(source(), std::move(replacement));
 }
 
 } // namespace planetarch::randomdraw

@@ -4,8 +4,6 @@
 
 #include <QtGlobal>
 
-#include <functional>
-
 // The program's one random-number generator: the banner and the exit window's appeal are drawn
 // from it. Start-up seeds it once from the clock.
 namespace planetarch::randomdraw {
@@ -14,9 +12,5 @@ void seed(quint64 seed);
 
 // A single-precision value in [0, 1).
 float draw();
-
-// Tests fix the draws; an empty source restores the generator. Returns the previous source.
-using Source = std::function<float()>;
-Source setSource(Source source);
 
 } // namespace planetarch::randomdraw

@@ -2,136 +2,103 @@
 // SPDX-License-Identifier: MIT
 #include "core/readingengine.h"
 
+#include <QStringList>
+
 namespace planetarch {
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-struct MonthTurn
+// The day from which each month, by position, gives the later of its two signs: the sign that
+// begins in it. Every month from March on turns on the 21st, not on the astronomical dates.
+constexpr std::array<int, 12> TurningDay{20, 19, 21, 21, 21, 21, 21, 21, 21, 21, 21, 21};
+constexpr std::array<Sign, 12> BeginsIn{
+    Sign::Aquarius, Sign::Pisces, Sign::Aries, Sign::Taurus,  Sign::Gemini,      Sign::Cancer,
+    Sign::Leo,      Sign::Virgo,  Sign::Libra, Sign::Scorpio, Sign::Sagittarius, Sign::Capricorn};
+
+struct Rulers
 {
-    int threshold; // this day and later give the later sign
-    QString earlierSign;
-    QString laterSign;
+    Planet first;
+    std::optional<Planet> second;
 };
 
-const std::array<MonthTurn, 12> &monthTurns()
-{
-    // By month position. Every month from March on turns on the 21st, not on the astronomical
-    // dates.
-    static const std::array<MonthTurn, 12> turns{{
-        {20, u"Capricorn"_s, u"Aquarius"_s},    // January
-        {19, u"Aquarius"_s, u"Pisces"_s},       // February
-        {21, u"Pisces"_s, u"Aries"_s},          // March
-        {21, u"Aries"_s, u"Taurus"_s},          // April
-        {21, u"Taurus"_s, u"Gemini"_s},         // May
-        {21, u"Gemini"_s, u"Cancer"_s},         // June
-        {21, u"Cancer"_s, u"Leo"_s},            // July
-        {21, u"Leo"_s, u"Virgo"_s},             // August
-        {21, u"Virgo"_s, u"Libra"_s},           // September
-        {21, u"Libra"_s, u"Scorpio"_s},         // October
-        {21, u"Scorpio"_s, u"Sagittarius"_s},   // November
-        {21, u"Sagittarius"_s, u"Capricorn"_s}, // December
-    }};
-    return turns;
-}
+// By sign, Aries to Pisces.
+constexpr std::array<Rulers, SignCount> SignRulers{{
+    {Planet::Mars, {}},
+    {Planet::Venus, {}},
+    {Planet::Mercury, {}},
+    {Planet::Moon, {}},
+    {Planet::Sun, {}},
+    {Planet::Mercury, {}},
+    {Planet::Venus, {}},
+    {Planet::Pluto, Planet::Mars},
+    {Planet::Jupiter, {}},
+    {Planet::Saturn, {}},
+    {Planet::Uranus, Planet::Saturn},
+    {Planet::Neptune, Planet::Jupiter},
+}};
 
-struct SignRulers
-{
-    QString sign;
-    RulingPlanets rulers;
-};
-
-const std::array<SignRulers, 12> &signRulers()
-{
-    static const std::array<SignRulers, 12> rulers{{
-        {u"Aries"_s, {u"Mars"_s, QString()}},
-        {u"Taurus"_s, {u"Venus"_s, QString()}},
-        {u"Gemini"_s, {u"Mercury"_s, QString()}},
-        {u"Cancer"_s, {u"Moon"_s, QString()}},
-        {u"Leo"_s, {u"Sun"_s, QString()}},
-        {u"Virgo"_s, {u"Mercury"_s, QString()}},
-        {u"Libra"_s, {u"Venus"_s, QString()}},
-        {u"Scorpio"_s, {u"Pluto"_s, u"Mars"_s}},
-        {u"Sagittarius"_s, {u"Jupiter"_s, QString()}},
-        {u"Capricorn"_s, {u"Saturn"_s, QString()}},
-        {u"Aquarius"_s, {u"Uranus"_s, u"Saturn"_s}},
-        {u"Pisces"_s, {u"Neptune"_s, u"Jupiter"_s}},
-    }};
-    return rulers;
-}
-
-// The panel's captions, in its order; each row's value comes from the ruler or the table.
-const std::array<QString, ArchetypeReading::RowCount> &captions()
-{
-    static const std::array<QString, ArchetypeReading::RowCount> texts{
-        u"Ruling Planet"_s,   u"Planetary Archetype"_s,
-        u"Also Known As"_s,   u"Keywords"_s,
-        u"Characteristics"_s, u"Ruler"_s,
-        u"Tarot Card"_s,      u"Detriment"_s};
-    return texts;
-}
+constexpr std::array<QStringView, ArchetypeReading::RowCount> Captions{
+    u"Ruling Planet", u"Planetary Archetype", u"Also Known As", u"Keywords", u"Characteristics",
+    u"Ruler",         u"Tarot Card",          u"Detriment"};
 
 } // namespace
 
+std::array<ArchetypeReading::Row, ArchetypeReading::RowCount> ArchetypeReading::rows() const
+{
+    const PlanetArchetype &row = archetypeOf(planet);
+    const std::array<QStringView, RowCount> values{
+        row.name,       row.archetype, row.alsoKnownAs, row.keywords, row.characteristics,
+        row.ruledSigns, row.tarotCard, row.detriment};
+    std::array<Row, RowCount> rows;
+    for (std::size_t index = 0; index < rows.size(); ++index)
+        rows[index] = {Captions[index].toString(),
+                       index < 2 ? values[index].toString().toUpper() : values[index].toString()};
+    return rows;
+}
+
+QString readingText(const ArchetypeReading &reading, ReadingText form)
+{
+    QStringList parts;
+    for (const ArchetypeReading::Row &row : reading.rows()) {
+        if (form == ReadingText::Lines) {
+            parts << row.caption + u": "_s + row.value;
+        } else {
+            // A paragraph that ends its own sentence gets no second stop.
+            const bool ends = row.value.endsWith(u'.') || row.value.endsWith(u'!');
+            parts << row.caption + u", "_s + row.value + (ends ? u""_s : u"."_s);
+        }
+    }
+    return form == ReadingText::Lines ? parts.join(u'\n') + u'\n' : parts.join(u' ');
+}
+
 namespace readingengine {
 
-std::optional<QString> signOfBirthDate(int day, int monthPosition)
+std::optional<Sign> signOf(int day, int monthPosition)
 {
-    if (monthPosition < 0 || monthPosition >= int(monthTurns().size()))
+    if (monthPosition < 0 || monthPosition >= int(BeginsIn.size()))
         return std::nullopt;
-    const MonthTurn &turn = monthTurns()[static_cast<std::size_t>(monthPosition)];
-    return day >= turn.threshold ? turn.laterSign : turn.earlierSign;
+    const auto month = static_cast<std::size_t>(monthPosition);
+    const Sign later = BeginsIn[month];
+    return day >= TurningDay[month] ? later : Sign((int(later) + SignCount - 1) % SignCount);
 }
 
-RulingPlanets rulersOfSign(const QString &sign)
+QList<Planet> rulersOf(Sign sign)
 {
-    for (const SignRulers &entry : signRulers()) {
-        if (entry.sign == sign)
-            return entry.rulers;
-    }
-    return {};
-}
-
-std::optional<int> findPlanet(QStringView planetName)
-{
-    if (planetName.isEmpty())
-        return std::nullopt;
-    for (int index = 0; index < PlanetCount; ++index) {
-        if (ArchetypeTable::cell(Column::PlanetName, index) == planetName)
-            return index;
-    }
-    return std::nullopt;
-}
-
-QList<RulerMatch> resolveReading(int day, int monthPosition)
-{
-    const std::optional<QString> sign = signOfBirthDate(day, monthPosition);
-    if (!sign)
-        return {};
-    QList<RulerMatch> matches;
-    for (const QString &ruler : rulersOfSign(*sign)) {
-        if (std::optional<int> index = findPlanet(ruler))
-            matches.append({ruler, *index});
-    }
-    return matches;
+    const Rulers &rulers = SignRulers[static_cast<std::size_t>(sign)];
+    if (rulers.second)
+        return {rulers.first, *rulers.second};
+    return {rulers.first};
 }
 
 std::optional<ArchetypeReading> readingFor(int day, int monthPosition)
 {
-    const QList<RulerMatch> matches = resolveReading(day, monthPosition);
-    if (matches.isEmpty())
+    const std::optional<Sign> sign = signOf(day, monthPosition);
+    if (!sign)
         return std::nullopt;
-    // Each ruler found fills the panel in turn: what stays is the last.
-    const RulerMatch &last = matches.last();
-    const PlanetArchetype &row = ArchetypeTable::row(last.planetIndex);
-    const std::array<QString, ArchetypeReading::RowCount> values{
-        last.ruler.toUpper(), row.archetype.toUpper(), row.alsoKnownAs, row.keywords,
-        row.characteristics,  row.ruledSigns,          row.tarotCard,   row.detriment};
-    ArchetypeReading reading{*signOfBirthDate(day, monthPosition), last.planetIndex, {}};
-    for (std::size_t index = 0; index < values.size(); ++index)
-        reading.rows[index] = {captions()[index], values[index]};
-    return reading;
+    // Each ruler fills the panel in turn: what stays is the last.
+    return ArchetypeReading{*sign, rulersOf(*sign).last()};
 }
 
 } // namespace readingengine

@@ -6,13 +6,11 @@
 
 #include "core/identity.h"
 #include "core/limits.h"
-#include "core/randomdraw.h"
 #include "core/referral.h"
 #include "core/text.h"
 #include "core/webaddresses.h"
 #include "gui/links.h"
-#include "gui/messages.h"
-#include "gui/shutdown.h"
+#include "gui/services.h"
 #include "gui/widgets/linklabel.h"
 #include "gui/widgets/theme.h"
 
@@ -20,7 +18,6 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QTimer>
 
 namespace planetarch {
@@ -55,6 +52,22 @@ bool isFieldsOwnFocusChange(const QFocusEvent *event)
            event->reason() != Qt::PopupFocusReason;
 }
 
+// The text of an entry field as the form reads it. The message box keeps line breaks as CR LF.
+QString fieldText(const QWidget *field)
+{
+    if (const auto *box = qobject_cast<const QPlainTextEdit *>(field))
+        return box->toPlainText().replace(u'\n', u"\r\n"_s);
+    return static_cast<const QLineEdit *>(field)->text();
+}
+
+void setFieldText(QWidget *field, const QString &text)
+{
+    if (auto *box = qobject_cast<QPlainTextEdit *>(field))
+        box->setPlainText(QString(text).replace(u"\r\n"_s, u"\n"_s));
+    else
+        static_cast<QLineEdit *>(field)->setText(text);
+}
+
 QString missingValueMessage(ReferralVerdict verdict)
 {
     switch (verdict) {
@@ -76,7 +89,8 @@ QString missingValueMessage(ReferralVerdict verdict)
 
 } // namespace
 
-ExitWindow::ExitWindow(QWidget *parent) : QWidget(parent), m_ui(new Ui::ExitWindow)
+ExitWindow::ExitWindow(Services &services, QWidget *parent)
+    : QWidget(parent), m_services(services), m_ui(new Ui::ExitWindow)
 {
     // Stays above every window that is not itself on top, browser windows it opens included.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -85,7 +99,7 @@ ExitWindow::ExitWindow(QWidget *parent) : QWidget(parent), m_ui(new Ui::ExitWind
     m_ui->Label1->setText(identity::WindowCaption);
     m_ui->Picture1->setPixmap(theme::programIcon().pixmap(32, 32));
     // What the window does when it loads: one of the four appeals, drawn.
-    m_ui->Label2->setText(appeals()[appealIndex(randomdraw::draw())]);
+    m_ui->Label2->setText(appeals()[appealIndex(m_services.draw())]);
     theme::applyDesign(this);
 
     // A check box drawn as a push button: it never stays down (see visitToggled).
@@ -93,7 +107,7 @@ ExitWindow::ExitWindow(QWidget *parent) : QWidget(parent), m_ui(new Ui::ExitWind
     // Toggled rather than clicked: a screen reader's toggle action changes the state without a
     // click, and must open the page too.
     connect(m_ui->Check1, &QPushButton::toggled, this, &ExitWindow::visitToggled);
-    connect(m_ui->cmdClose, &QPushButton::clicked, this, &shutdown::endProgram);
+    connect(m_ui->cmdClose, &QPushButton::clicked, this, [this] { m_services.endProgram(); });
     connect(m_ui->cmdSubmit, &QPushButton::clicked, this, &ExitWindow::submit);
     connect(m_ui->lblGoToHome, &LinkLabel::clicked, this,
             [] { links::open(webaddresses::SoftwareSuitePage); });
@@ -135,34 +149,6 @@ void ExitWindow::prepareFields()
     setFieldText(m_ui->txtMessage, placeholders::Message + u"\r\n"_s);
 }
 
-QString ExitWindow::fieldText(const QWidget *field)
-{
-    if (const auto *box = qobject_cast<const QPlainTextEdit *>(field))
-        return box->toPlainText().replace(u'\n', u"\r\n"_s);
-    return static_cast<const QLineEdit *>(field)->text();
-}
-
-void ExitWindow::setFieldText(QWidget *field, const QString &text)
-{
-    if (auto *box = qobject_cast<QPlainTextEdit *>(field))
-        box->setPlainText(QString(text).replace(u"\r\n"_s, u"\n"_s));
-    else
-        static_cast<QLineEdit *>(field)->setText(text);
-}
-
-ExitWindow *ExitWindow::showExitWindow()
-{
-    static QPointer<ExitWindow> window;
-    if (!window) {
-        window = new ExitWindow;
-        window->setAttribute(Qt::WA_DeleteOnClose);
-    }
-    window->show();
-    window->raise();
-    window->activateWindow();
-    return window;
-}
-
 void ExitWindow::submit()
 {
     const ReferralValues values{
@@ -171,23 +157,24 @@ void ExitWindow::submit()
         trimBlanks(fieldText(m_ui->txtFriendEmail))};
     switch (checkAddresses(values.senderEmail, values.friendEmail)) {
     case AddressVerdict::NotDistinct:
-        messages::critical(this, u"Please Enter Distinct Email Addresses"_s);
+        m_services.critical(this, u"Please Enter Distinct Email Addresses"_s);
         return;
     case AddressVerdict::Improper:
-        messages::critical(this, u"Please Enter Proper Email Address"_s);
+        m_services.critical(this, u"Please Enter Proper Email Address"_s);
         return;
     case AddressVerdict::Valid:
         break;
     }
     if (const ReferralVerdict verdict = checkReferral(values); verdict != ReferralVerdict::Valid) {
-        messages::critical(this, missingValueMessage(verdict));
+        m_services.critical(this, missingValueMessage(verdict));
         return;
     }
     // The program sends nothing itself: the browser opens the forum's page with the values in its
     // address.
-    links::open(
-        referralAddress(webaddresses::ReferAFriendPage, values, webaddresses::ProductHomePage),
-        this);
+    if (!links::open(
+            referralAddress(webaddresses::ReferAFriendPage, values, webaddresses::ProductHomePage)))
+        m_services.critical(this, u"This web page cannot be opened: its address is too long for "
+                                  u"the web browser."_s);
 }
 
 void ExitWindow::visitToggled(bool ticked)
@@ -255,7 +242,7 @@ bool ExitWindow::eventFilter(QObject *watched, QEvent *event)
 
 bool ExitWindow::refuseBlank(QWidget *field)
 {
-    messages::critical(this, u"Email Address Cannot Contain Space"_s);
+    m_services.critical(this, u"Email Address Cannot Contain Space"_s);
     field->setFocus();
     return true;
 }
@@ -263,7 +250,7 @@ bool ExitWindow::refuseBlank(QWidget *field)
 void ExitWindow::closeEvent(QCloseEvent *event)
 {
     event->accept();
-    shutdown::endProgram();
+    m_services.endProgram();
 }
 
 } // namespace planetarch

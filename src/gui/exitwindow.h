@@ -5,7 +5,7 @@
 // The exit window (exitwindow.ui), the last window of the program: it stays above other windows,
 // appeals to the user to visit the forum, advertises the maker's other programs and carries a
 // refer-a-friend form whose submission is checked by the rules of core/referral.h and opened in
-// the browser. Closing it in any way ends the program (shutdown::endProgram).
+// the browser. Closing it in any way ends the program (Services::endProgram).
 
 #include <QWidget>
 
@@ -18,21 +18,16 @@ class ExitWindow;
 
 namespace planetarch {
 
+class Services;
+
 class ExitWindow final : public QWidget
 {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ExitWindow)
 
 public:
-    explicit ExitWindow(QWidget *parent = nullptr);
+    explicit ExitWindow(Services &services, QWidget *parent = nullptr);
     ~ExitWindow() override;
-
-    // The text of an entry field as the form reads it. The message box keeps line breaks as CR LF.
-    static QString fieldText(const QWidget *field);
-    static void setFieldText(QWidget *field, const QString &text);
-
-    // Shows the exit window, creating it first when it does not exist yet.
-    static ExitWindow *showExitWindow();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -50,6 +45,7 @@ private:
         QString placeholder;
         bool refusesBlank;
     };
+    Services &m_services;
     std::unique_ptr<Ui::ExitWindow> m_ui;
     std::array<Field, 5> m_fields{};
 };

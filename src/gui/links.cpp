@@ -4,7 +4,6 @@
 
 #include "core/limits.h"
 #include "core/webaddresses.h"
-#include "gui/messages.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -36,13 +35,10 @@ void withholdAddress(QtMsgType type, const QMessageLogContext &context, const QS
 
 } // namespace
 
-void open(const QString &address, QWidget *parent)
+bool open(const QString &address)
 {
-    if (address.size() > limits::AddressLength) {
-        messages::critical(parent, u"This web page cannot be opened: its address is too long for "
-                                   u"the web browser."_s);
-        return;
-    }
+    if (address.size() > limits::AddressLength)
+        return false;
     // No shell is involved: the address goes to the desktop's URL handler as a URL, never as a
     // command line. The result says nothing useful (true even when the browser later fails).
     const QUrl url(address, QUrl::StrictMode);
@@ -53,6 +49,7 @@ void open(const QString &address, QWidget *parent)
     QDesktopServices::openUrl(url);
     qInstallMessageHandler(previousHandler);
     previousHandler = nullptr;
+    return true;
 }
 
 QString helpPage(const QString &programFolder)

@@ -4,18 +4,16 @@
 
 #include <QString>
 
-class QWidget;
-
 // How the program opens a web page: every menu command, link label and the refer-a-friend form
 // hand their address (one of core/webaddresses.h, or one built from them) to open().
 namespace planetarch::links {
 
 // Hands the address to the desktop's default browser and returns at once. Whether a browser opened
 // is never known and never reported: with no browser the click simply does nothing. An address
-// longer than a browser can be handed (limits::AddressLength) is not handed over; a message over
-// parent says so instead. Whatever Qt reports about the hand-over never shows the address, which
-// may carry the user's names and e-mail addresses.
-void open(const QString &address, QWidget *parent = nullptr);
+// longer than a browser can be handed (limits::AddressLength) is not handed over: false. Whatever
+// Qt reports about the hand-over never shows the address: the refer-a-friend form's carries the
+// user's and a friend's names and e-mail addresses, and stderr ends in the session's journal.
+bool open(const QString &address);
 
 // The address Online Help opens: the help page installed with the program
 // (<prefix>/share/planetarch/help.html beside <prefix>/games/planetarch), or the one a build tree

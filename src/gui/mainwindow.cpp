@@ -6,14 +6,14 @@
 
 #include "core/entryrules.h"
 #include "core/limits.h"
+#include "core/startuprules.h"
 #include "core/webaddresses.h"
 #include "gui/aboutdialog.h"
 #include "gui/exitwindow.h"
 #include "gui/links.h"
-#include "gui/messages.h"
 #include "gui/readingexport.h"
 #include "gui/resultpanel.h"
-#include "gui/shutdown.h"
+#include "gui/services.h"
 #include "gui/widgets/theme.h"
 
 #include <QCloseEvent>
@@ -25,7 +25,8 @@ namespace planetarch {
 
 using namespace Qt::StringLiterals;
 
-MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), m_ui(new Ui::MainWindow)
+MainWindow::MainWindow(Services &services, QWidget *parent)
+    : QMainWindow(parent), m_services(services), m_ui(new Ui::MainWindow)
 {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -42,6 +43,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), m_ui(new Ui::Main
     // What the window does when it loads.
     prepareEntry();
     showEntryPanel();
+    raiseDrawnBanner();
 }
 
 MainWindow::~MainWindow() = default;
@@ -58,16 +60,14 @@ void MainWindow::connectCommands()
         });
     };
     onReading(m_ui->mnuCopy,
-              [this](const ArchetypeReading &r) { readingexport::copy(r, *resultPanel()); });
+              [this](const ArchetypeReading &r) { readingexport::copy(r, devicePixelRatio()); });
     onReading(m_ui->mnuSave, [this](const ArchetypeReading &r) {
-        readingexport::saveAsPicture(r, *resultPanel(), this);
+        readingexport::saveAsPicture(r, devicePixelRatio(), m_services, this);
     });
-    onReading(m_ui->mnuSavePdf, [this](const ArchetypeReading &r) {
-        readingexport::saveAsPdf(r, resultPanel()->looks(), this);
-    });
-    onReading(m_ui->mnuPrint, [this](const ArchetypeReading &r) {
-        readingexport::print(r, resultPanel()->looks(), this);
-    });
+    onReading(m_ui->mnuSavePdf,
+              [this](const ArchetypeReading &r) { readingexport::saveAsPdf(r, m_services, this); });
+    onReading(m_ui->mnuPrint,
+              [this](const ArchetypeReading &r) { readingexport::print(r, m_services, this); });
     connect(m_ui->mnuAbout, &QAction::triggered, this, &MainWindow::showAbout);
     const auto opens = [this](auto *sender, auto signal, const QString &address) {
         connect(sender, signal, this, [address] { links::open(address); });
@@ -132,14 +132,14 @@ bool MainWindow::validateEntry()
     case EntryVerdict::Valid:
         return true;
     case EntryVerdict::BlankName:
-        messages::critical(this, u"Please Enter Name"_s);
+        m_services.critical(this, u"Please Enter Name"_s);
         m_ui->txtName->setFocus();
         return false;
     case EntryVerdict::NoSuchFebruaryDay:
-        messages::information(this, u"Please Enter Correct Date Or Month!"_s);
+        m_services.information(this, u"Please Enter Correct Date Or Month!"_s);
         return false;
     case EntryVerdict::NoSuchThirtyFirst:
-        messages::information(this, u"Please Enter Correct Date Or Month !"_s);
+        m_services.information(this, u"Please Enter Correct Date Or Month !"_s);
         return false;
     }
     return false;
@@ -158,7 +158,7 @@ bool MainWindow::filterNameCommit(QInputMethodEvent *event)
 
 void MainWindow::refuseNameText()
 {
-    messages::critical(this, u"First Name Can Accept Text Only"_s);
+    m_services.critical(this, u"First Name Can Accept Text Only"_s);
     m_ui->txtName->setFocus();
 }
 
@@ -219,34 +219,38 @@ void MainWindow::showResultPanel()
         m_resultPanel->againButton()->setFocus();
 }
 
-bool MainWindow::resultPanelInFront() const
+void MainWindow::raiseDrawnBanner()
 {
-    return m_resultPanel && m_ui->panels->currentWidget() == m_resultPanel;
-}
-
-void MainWindow::raiseFullBrandBanner()
-{
-    m_ui->banners->setCurrentWidget(m_ui->lblFullBrand);
-}
-
-void MainWindow::raiseCoBrandBanner()
-{
-    m_ui->banners->setCurrentWidget(m_ui->lblCobrand);
+    switch (bannerChoice(coBrandNumber(m_services.draw()))) {
+    case BannerChoice::FullBrand:
+        m_ui->banners->setCurrentWidget(m_ui->lblFullBrand);
+        break;
+    case BannerChoice::CoBrand:
+        m_ui->banners->setCurrentWidget(m_ui->lblCobrand);
+        break;
+    case BannerChoice::AsBuilt:
+        break;
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     // The main window always closes; the exit window takes over and ends the program later.
     event->accept();
-    if (shutdown::isEnding())
+    if (m_services.isEnding())
         return;
     if (m_proceeding) {
         // Closed while a reading is still being handled (its message box open, say): there is no
         // exit window to take over, so end here rather than live on windowless, holding the lock.
-        shutdown::endProgram();
+        m_services.endProgram();
         return;
     }
-    ExitWindow::showExitWindow();
+    // No owner: it outlives this window, and deletes itself when it closes.
+    auto *exitWindow = new ExitWindow(m_services);
+    exitWindow->setAttribute(Qt::WA_DeleteOnClose);
+    exitWindow->show();
+    exitWindow->raise();
+    exitWindow->activateWindow();
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)

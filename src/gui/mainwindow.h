@@ -5,12 +5,13 @@
 // The main window; its form is mainwindow.ui. Under the menu bar it shows a forum link, a stack of
 // two panels and a banner strip. The panels take turns on one rectangle: the entry panel fraMain
 // (name and birth date) and the result panel fraResult (the reading). "Get My Planetary
-// Archetype" validates the entry (validateEntry, on the rules of core/entryrules.h), hands the day
+// Archetype" validates the entry (on the rules of core/entryrules.h), hands the day
 // and the month's position to the engine (readingengine::readingFor), keeps the ArchetypeReading
 // it gives, shows it on the result panel and brings that to the front; the File menu's reading
 // commands take the same reading. "Do It Once Again" resets the entry and shows fraMain again.
 // Menu commands and link labels open their pages through links::open(); closing the window hands
-// over to the ExitWindow.
+// over to the ExitWindow, which it shows and leaves to live on. The banner strip shows the offer
+// drawn when the window is built.
 
 #include "core/readingengine.h"
 
@@ -29,6 +30,7 @@ class MainWindow;
 namespace planetarch {
 
 class ResultPanel;
+class Services;
 
 class MainWindow final : public QMainWindow
 {
@@ -36,25 +38,19 @@ class MainWindow final : public QMainWindow
     Q_DISABLE_COPY_MOVE(MainWindow)
 
 public:
-    explicit MainWindow(QWidget *parent = nullptr);
+    explicit MainWindow(Services &services, QWidget *parent = nullptr);
     ~MainWindow() override;
-
-    // True when the entry may be read; otherwise it has shown why and returns false.
-    bool validateEntry();
-
-    void showEntryPanel();
-    void showResultPanel();
-    bool resultPanelInFront() const;
-
-    // The banner strip shows one of its two offers.
-    void raiseFullBrandBanner();
-    void raiseCoBrandBanner();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // True when the entry may be read; otherwise it has shown why and returns false.
+    bool validateEntry();
+    void showEntryPanel();
+    void showResultPanel();
+    void raiseDrawnBanner();
     void connectCommands();
     ResultPanel *resultPanel();
     // Copy, the two saves and print: they act on the reading, and only while it is in front.
@@ -70,6 +66,7 @@ private:
     void back();
     void showAbout();
 
+    Services &m_services;
     std::unique_ptr<Ui::MainWindow> m_ui;
     std::optional<ArchetypeReading> m_reading; // the reading on the result panel
     ResultPanel *m_resultPanel = nullptr;      // built for the first reading

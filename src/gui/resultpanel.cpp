@@ -6,7 +6,8 @@
 
 #include "gui/widgets/theme.h"
 
-#include <QImage>
+#include <QPainter>
+#include <QPicture>
 
 namespace planetarch {
 
@@ -32,16 +33,17 @@ QPushButton *ResultPanel::againButton() const
     return m_ui->cmdBack;
 }
 
-QPixmap ResultPanel::planetPicture(int planetIndex, qreal ratio)
-{
-    return theme::loadPicture(u":/planets/"_s + planetPictureName(planetIndex), ratio);
-}
-
 void ResultPanel::showReading(const ArchetypeReading &reading)
 {
-    for (std::size_t index = 0; index < reading.rows.size(); ++index) {
-        m_captions[index]->setText(reading.rows[index].caption);
-        m_values[index]->setText(reading.rows[index].value);
+    showReading(reading, devicePixelRatio());
+}
+
+void ResultPanel::showReading(const ArchetypeReading &reading, qreal pictureRatio)
+{
+    const auto rows = reading.rows();
+    for (std::size_t index = 0; index < rows.size(); ++index) {
+        m_captions[index]->setText(rows[index].caption);
+        m_values[index]->setText(rows[index].value);
         if (!m_values[index]->wordWrap())
             m_values[index]->adjustSize();
     }
@@ -49,40 +51,43 @@ void ResultPanel::showReading(const ArchetypeReading &reading)
     // the panel as this, once, in the panel's order.
     setSummary(readingText(reading, ReadingText::Sentences));
     // Decoded the first time a reading shows the planet, then kept.
-    QPixmap &picture = m_pictures[static_cast<std::size_t>(reading.planetIndex)];
-    if (picture.isNull())
-        picture = planetPicture(reading.planetIndex, devicePixelRatio());
+    QPixmap &picture = m_pictures[static_cast<std::size_t>(reading.planet)];
+    if (picture.isNull()) {
+        const QString name = archetypeOf(reading.planet).name.toString().toLower();
+        picture = theme::loadPicture(u":/planets/%1.png"_s.arg(name), pictureRatio);
+    }
     QLabel *box = m_ui->picPlanet;
     box->setPixmap(picture);
-    box->setAccessibleName(reading.planetName());
+    box->setAccessibleName(archetypeOf(reading.planet).name.toString());
     const int border = box->frameWidth() * 2;
     box->resize(picture.deviceIndependentSize().toSize() + QSize(border, border));
 }
 
-QImage ResultPanel::picture(const ArchetypeReading &reading, qreal ratio)
+void ResultPanel::paint(QPainter &painter, const QRectF &target, const ArchetypeReading &reading)
 {
-    QImage image(size() * ratio, QImage::Format_RGB32); // opaque: encodes faster, smaller
-    image.setDevicePixelRatio(ratio);
-    image.fill(palette().color(QPalette::Window));
-    QLabel *box = m_ui->picPlanet;
-    const QPixmap shown = box->pixmap();
-    box->setPixmap(planetPicture(reading.planetIndex, ratio));
-    render(&image);
-    box->setPixmap(shown);
-    return image;
+    ResultPanel panel;
+    panel.againButton()->hide();
+    panel.showReading(reading, 2.0);
+    const QSizeF size = QSizeF(panel.size()).scaled(target.size(), Qt::KeepAspectRatio);
+    painter.save();
+    painter.translate(target.center() - QPointF(size.width(), size.height()) / 2);
+    painter.scale(size.width() / panel.width(), size.height() / panel.height());
+    // Recorded first: a widget rendered straight onto a printer becomes one big bitmap, recorded
+    // drawing commands keep their text as text.
+    QPicture drawing;
+    QPainter recorder(&drawing);
+    panel.render(&recorder);
+    recorder.end();
+    const qreal resolution = qreal(drawing.logicalDpiX()) / painter.device()->logicalDpiX();
+    painter.scale(resolution, resolution); // a picture is played at its device's resolution
+    painter.drawPicture(0, 0, drawing);
+    painter.restore();
 }
 
-ResultPanel::Looks ResultPanel::looks() const
+QSize ResultPanel::designedSize()
 {
-    Looks looks{caption(),
-                theme::typeface(captionTypeface()),
-                m_captions[0]->font(),
-                m_captions[0]->palette().color(QPalette::WindowText),
-                {},
-                m_values[0]->x() - m_captions[0]->x()};
-    for (std::size_t index = 0; index < m_values.size(); ++index)
-        looks.values[index] = m_values[index]->font();
-    return looks;
+    static const QSize size = ResultPanel().size();
+    return size;
 }
 
 } // namespace planetarch

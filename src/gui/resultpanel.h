@@ -2,17 +2,16 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "core/archetypereading.h"
-#include "core/archetypetable.h"
+#include "core/readingengine.h"
 #include "gui/widgets/captionedframe.h"
 
-#include <QFont>
 #include <QPixmap>
 
 #include <array>
 #include <memory>
 
 class QLabel;
+class QPainter;
 class QPushButton;
 
 namespace Ui {
@@ -34,33 +33,22 @@ public:
     ~ResultPanel() override;
 
     void showReading(const ArchetypeReading &reading);
-
-    // The panel showing reading, drawn at the given pixel ratio, its planet from the drawing
-    // that suits it.
-    QImage picture(const ArchetypeReading &reading, qreal devicePixelRatio);
-
-    // How the panel's rows look, as its form and the theme make them, for a page in its style.
-    struct Looks
-    {
-        QString title; // "Planetarch Results"
-        QFont titleFont;
-        QFont caption;
-        QColor captionColour;
-        std::array<QFont, ArchetypeReading::RowCount> values;
-        int valueColumn; // where the values start, from the captions' left edge
-    };
-    Looks looks() const;
-
     QPushButton *againButton() const;
 
-    // A planet's picture for a screen of the given pixel ratio (its 2x drawing above 1).
-    static QPixmap planetPicture(int planetIndex, qreal devicePixelRatio);
+    // The one drawing of a reading that leaves the screen (picture, PDF, print-out): the panel as
+    // it shows the reading, without its button, its planet from the sharpest drawing, scaled to
+    // fit target and centred in it.
+    static void paint(QPainter &painter, const QRectF &target, const ArchetypeReading &reading);
+    // The panel's size in its form.
+    static QSize designedSize();
 
 private:
+    void showReading(const ArchetypeReading &reading, qreal pictureRatio);
+
     std::unique_ptr<Ui::ResultPanel> m_ui;
     std::array<QLabel *, ArchetypeReading::RowCount> m_captions{};
     std::array<QLabel *, ArchetypeReading::RowCount> m_values{};
-    std::array<QPixmap, PlanetCount> m_pictures; // by planet index, decoded when first shown
+    std::array<QPixmap, PlanetCount> m_pictures; // by planet, decoded when first shown
 };
 
 } // namespace planetarch

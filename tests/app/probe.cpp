@@ -10,7 +10,7 @@
 #include "app/startup.h"
 #include "core/webaddresses.h"
 #include "gui/links.h"
-#include "gui/messages.h"
+#include "gui/services.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -68,11 +68,12 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
 
-    messages::setPresenter([](QWidget *, const messages::Message &message) {
+    Services services;
+    services.present = [](QWidget *, const messages::Message &message) {
         say(u"message: "_s + message.text);
         return message.buttons == messages::Buttons::Ok ? messages::Answer::Ok
                                                         : messages::Answer::No;
-    });
+    };
     UrlPrinter urls;
     const bool browse = args.contains(u"--browse"_s);
     if (!browse)
@@ -98,7 +99,7 @@ int main(int argc, char *argv[])
         });
     });
 
-    const int code = runProgram(app);
+    const int code = runProgram(app, services);
     QDesktopServices::unsetUrlHandler(u"https"_s);
     say(u"ended: "_s + QString::number(code));
     return code;

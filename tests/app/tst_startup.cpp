@@ -3,11 +3,10 @@
 #include "app/instanceguard.h"
 #include "app/settingsfile.h"
 #include "app/startup.h"
-#include "core/randomdraw.h"
 #include "core/webaddresses.h"
 #include "gui/links.h"
 #include "gui/mainwindow.h"
-#include "gui/shutdown.h"
+#include "gui/services.h"
 #include "support/messagerecorder.h"
 #include "support/urlrecorder.h"
 
@@ -41,16 +40,20 @@ const QDateTime Now(QDate(2026, 12, 7), QTime(9, 0));
 // A window whose close handler asks for the end of the program, as the exit window's does.
 class EndsOnClose : public QWidget
 {
+public:
+    explicit EndsOnClose(Services &services) : m_services(services) {}
+    int closes = 0;
+
 protected:
     void closeEvent(QCloseEvent *event) override
     {
         ++closes;
         event->accept();
-        shutdown::endProgram();
+        m_services.endProgram();
     }
 
-public:
-    int closes = 0;
+private:
+    Services &m_services;
 };
 
 } // namespace
@@ -115,6 +118,7 @@ private:
     }
 
     QTemporaryDir m_dir;
+    std::unique_ptr<Services> m_services; // afresh for each test
     int m_processEnds = 0;
 };
 
@@ -129,7 +133,8 @@ void TestStartup::initTestCase()
 void TestStartup::init()
 {
     m_processEnds = 0;
-    shutdown::setProcessEnd([this] { ++m_processEnds; });
+    m_services = std::make_unique<Services>();
+    m_services->endProcess = [this] { ++m_processEnds; };
     QFile::remove(storePath());
 }
 
@@ -144,7 +149,6 @@ void TestStartup::cleanup()
     }
     for (const QPointer<QWidget> &window : std::as_const(owners))
         delete window.data();
-    randomdraw::setSource({});
     QFile::remove(storePath());
 }
 
@@ -194,12 +198,12 @@ void TestStartup::reminder()
     if (!file.isEmpty())
         QVERIFY(writeFile(path, file));
     const QVariantMap before = settingsOf(path);
-    MessageRecorder messages;
+    MessageRecorder messages(*m_services);
     messages.answers << answer;
     UrlRecorder urls;
 
     SettingsFile settings(path);
-    updateReminder(settings, Now);
+    updateReminder(settings, *m_services, Now);
 
     QCOMPARE(messages.texts(), asked ? QStringList{Question} : QStringList());
     if (asked) {
@@ -232,12 +236,12 @@ void TestStartup::reminderAsksOnlyOnceADay()
 {
     const QString path = m_dir.filePath(u"twice.ini"_s);
     QVERIFY(writeFile(path, "[UpdateReminder]\nLastAsked=2026-10-01T10:00:00\n"));
-    MessageRecorder messages;
+    MessageRecorder messages(*m_services);
     messages.answers << messages::Answer::No << messages::Answer::No;
     SettingsFile settings(path);
-    updateReminder(settings, Now);
+    updateReminder(settings, *m_services, Now);
     SettingsFile nextStart(path);
-    updateReminder(nextStart, Now.addSecs(3600));
+    updateReminder(nextStart, *m_services, Now.addSecs(3600));
     QCOMPARE(messages.texts(), QStringList{Question});
 }
 
@@ -299,7 +303,7 @@ void TestStartup::unwritableStoreAsksNothing()
     } else {
         QVERIFY(writeFile(path, asked));
     }
-    MessageRecorder messages;
+    MessageRecorder messages(*m_services);
     UrlRecorder urls;
     {
         // Root ignores file modes, but not a file size limit: writes past 16 bytes fail.
@@ -311,7 +315,7 @@ void TestStartup::unwritableStoreAsksNothing()
         if (full)
             QCOMPARE(::setrlimit(RLIMIT_FSIZE, &tiny), 0);
         SettingsFile settings(path);
-        updateReminder(settings, now);
+        updateReminder(settings, *m_services, now);
         if (full)
             ::setrlimit(RLIMIT_FSIZE, &before);
         std::signal(SIGXFSZ, oldHandler);
@@ -334,27 +338,22 @@ void TestStartup::unwritableStoreAsksNothing()
 void TestStartup::banner_data()
 {
     QTest::addColumn<float>("draw");
-    QTest::addColumn<bool>("fullBrandRaisedBefore");
     QTest::addColumn<QString>("inFront");
-    QTest::newRow("1 raises co-branding") << 0.0f << true << u"lblCobrand"_s;
-    QTest::newRow("2 raises full branding") << 0.1f << false << u"lblFullBrand"_s;
-    QTest::newRow("3") << 0.3f << true << u"lblCobrand"_s;
-    QTest::newRow("4") << 0.45f << false << u"lblFullBrand"_s;
-    QTest::newRow("5") << 0.6f << true << u"lblCobrand"_s;
-    QTest::newRow("6") << 0.8f << false << u"lblFullBrand"_s;
-    QTest::newRow("7 leaves the strip as built") << 0.95f << false << u"lblCobrand"_s;
-    QTest::newRow("7 changes nothing") << 0.95f << true << u"lblFullBrand"_s;
+    QTest::newRow("1 raises co-branding") << 0.0f << u"lblCobrand"_s;
+    QTest::newRow("2 raises full branding") << 0.1f << u"lblFullBrand"_s;
+    QTest::newRow("3") << 0.3f << u"lblCobrand"_s;
+    QTest::newRow("4") << 0.45f << u"lblFullBrand"_s;
+    QTest::newRow("5") << 0.6f << u"lblCobrand"_s;
+    QTest::newRow("6") << 0.8f << u"lblFullBrand"_s;
+    QTest::newRow("7 leaves the strip as built") << 0.95f << u"lblCobrand"_s;
 }
 
 void TestStartup::banner()
 {
     QFETCH(float, draw);
-    QFETCH(bool, fullBrandRaisedBefore);
     QFETCH(QString, inFront);
-    MainWindow window;
-    if (fullBrandRaisedBefore)
-        window.raiseFullBrandBanner();
-    raiseDrawnBanner(window, draw);
+    m_services->draw = [draw] { return draw; };
+    MainWindow window(*m_services);
     // Whatever the draw, the strip shows exactly one banner: the one a click would reach.
     QWidget *strip = window.findChild<QWidget *>(u"fraFullBrand"_s);
     QCOMPARE(strip->childAt(strip->rect().center())->objectName(), inFront);
@@ -372,17 +371,17 @@ void TestStartup::startAsksThenShowsTheMainWindow()
     QFETCH(bool, reminder);
     const QString due = u"2026-11-01T12:00:00"_s;
     store(due);
-    MessageRecorder messages;
+    MessageRecorder messages(*m_services);
     messages.answers << messages::Answer::Yes;
     UrlRecorder urls;
     bool mainWindowWhenOpened = true;
     urls.onOpen = [&](const QUrl &) {
         mainWindowWhenOpened = !QApplication::topLevelWidgets().isEmpty();
     };
-    randomdraw::setSource([] { return 0.8f; });
+    m_services->draw = [] { return 0.8f; };
 
     InstanceGuard guard;
-    QVERIFY(startProgram(guard, Now, reminder));
+    QVERIFY(startProgram(guard, *m_services, Now, reminder));
 
     QCOMPARE(messages.texts(), reminder ? QStringList{Question} : QStringList());
     QCOMPARE(urls.addresses(), reminder ? QStringList{webaddresses::DownloadPage} : QStringList());
@@ -402,9 +401,9 @@ void TestStartup::startAsksThenShowsTheMainWindow()
 
 void TestStartup::firstRunNotesTheDateOnceTheWindowIsDrawn()
 {
-    MessageRecorder messages;
+    MessageRecorder messages(*m_services);
     InstanceGuard guard;
-    QVERIFY(startProgram(guard, Now, true));
+    QVERIFY(startProgram(guard, *m_services, Now, true));
     QTRY_COMPARE(stored(), u"2026-12-07T09:00:00"_s);
     QVERIFY(messages.shown.isEmpty());
     const QWidgetList windows = QApplication::topLevelWidgets();
@@ -419,9 +418,9 @@ void TestStartup::secondCopyIsToldAndEnds()
     QVERIFY(running.acquire());
     store(u"2026-01-01T12:00:00"_s); // would ask, if it got that far
 
-    MessageRecorder messages;
+    MessageRecorder messages(*m_services);
     InstanceGuard second;
-    QVERIFY(!startProgram(second, Now, true));
+    QVERIFY(!startProgram(second, *m_services, Now, true));
 
     QCOMPARE(messages.texts(), QStringList{u"Application is already running"_s});
     QCOMPARE(messages.shown.first().icon, messages::Icon::Information);
@@ -432,19 +431,19 @@ void TestStartup::secondCopyIsToldAndEnds()
 
 void TestStartup::endProgramClosesEveryWindowOnce()
 {
-    auto *first = new EndsOnClose;
-    auto *second = new EndsOnClose;
+    auto *first = new EndsOnClose(*m_services);
+    auto *second = new EndsOnClose(*m_services);
     auto *plain = new QWidget;
     for (QWidget *window : {static_cast<QWidget *>(first), static_cast<QWidget *>(second), plain})
         window->show();
 
-    shutdown::endProgram();
+    m_services->endProgram();
 
     QCOMPARE(first->closes, 1);
     QCOMPARE(second->closes, 1);
     QVERIFY(!first->isVisible() && !second->isVisible() && !plain->isVisible());
     QCOMPARE(m_processEnds, 1); // the nested calls from the close handlers did not end it twice
-    QVERIFY(shutdown::isEnding());
+    QVERIFY(m_services->isEnding());
 }
 
 QTEST_MAIN(TestStartup)

@@ -7,11 +7,10 @@
 
 #include "app/startup.h"
 #include "core/identity.h"
-#include "core/randomdraw.h"
 #include "gui/aboutdialog.h"
 #include "gui/exitwindow.h"
 #include "gui/mainwindow.h"
-#include "gui/messages.h"
+#include "gui/services.h"
 
 #include <QApplication>
 #include <QFile>
@@ -88,10 +87,11 @@ void TestWindowTitles::windows_data()
 void TestWindowTitles::windows()
 {
     QFETCH(QString, window);
-    randomdraw::setSource([] { return 0.0f; });
-    MainWindow main;
+    Services services;
+    services.draw = [] { return 0.0f; };
+    MainWindow main(services);
     AboutDialog about(&main);
-    ExitWindow exitWindow;
+    ExitWindow exitWindow(services);
     QWidget *shown = window == u"main"_s    ? static_cast<QWidget *>(&main)
                      : window == u"about"_s ? static_cast<QWidget *>(&about)
                                             : &exitWindow;
@@ -102,7 +102,6 @@ void TestWindowTitles::windows()
     const QString windowClass = propertyOnScreen(shown, u"WM_CLASS"_s).section(u", "_s, 1);
     QVERIFY(!launcherClass().isEmpty());
     QCOMPARE(windowClass, u'"' + launcherClass() + u'"');
-    randomdraw::setSource({});
 }
 
 void TestWindowTitles::messageBox()
@@ -116,7 +115,7 @@ void TestWindowTitles::messageBox()
             title = titleOnScreen(box);
         box->close();
     });
-    messages::information(nullptr, u"Application is already running"_s);
+    Services().information(nullptr, u"Application is already running"_s);
     QCOMPARE(title, identity::Title);
 }
 

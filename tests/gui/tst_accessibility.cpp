@@ -4,14 +4,13 @@
 // What a screen reader finds, asked the way Qt's accessibility bridge asks: names, roles, states
 // and actions of the three windows.
 
-#include "core/randomdraw.h"
 #include "core/readingengine.h"
 #include "core/referral.h"
 #include "core/webaddresses.h"
 #include "gui/aboutdialog.h"
 #include "gui/exitwindow.h"
 #include "gui/mainwindow.h"
-#include "gui/shutdown.h"
+#include "gui/services.h"
 #include "support/archetypes.h"
 #include "support/messagerecorder.h"
 #include "support/urlrecorder.h"
@@ -100,6 +99,7 @@ private:
         return found;
     }
 
+    std::unique_ptr<Services> m_services; // afresh for each test
     MainWindow *m_main = nullptr;
     AboutDialog *m_about = nullptr;
     ExitWindow *m_exit = nullptr;
@@ -120,12 +120,13 @@ void proceedWith(QWidget *main, int monthPosition)
 void TestAccessibility::init()
 {
     m_processEnds = 0;
-    shutdown::setProcessEnd([this] { ++m_processEnds; });
-    randomdraw::setSource([] { return 0.3f; });
-    m_main = new MainWindow;
+    m_services = std::make_unique<Services>();
+    m_services->endProcess = [this] { ++m_processEnds; };
+    m_services->draw = [] { return 0.3f; };
+    m_main = new MainWindow(*m_services);
     m_main->show();
     m_about = new AboutDialog(m_main);
-    m_exit = new ExitWindow;
+    m_exit = new ExitWindow(*m_services);
     QVERIFY(QTest::qWaitForWindowExposed(m_main));
 }
 
@@ -136,7 +137,6 @@ void TestAccessibility::cleanup()
     m_main = nullptr;
     m_about = nullptr;
     m_exit = nullptr;
-    randomdraw::setSource({});
 }
 
 QWidget *TestAccessibility::window(Window which) const
@@ -212,7 +212,7 @@ void TestAccessibility::captionedFramesAreGroupings()
     QFETCH(QString, frame);
     QFETCH(QString, caption);
     if (frame == u"fraResult"_s) { // built for the first reading
-        MessageRecorder messages;
+        MessageRecorder messages(*m_services);
         find<QLineEdit>(Window::Main, u"txtName"_s)->setText(u"Ann"_s);
         find<QPushButton>(Window::Main, u"cmdProceed"_s)->click();
     }
@@ -223,7 +223,7 @@ void TestAccessibility::captionedFramesAreGroupings()
 
 void TestAccessibility::coveredPanelIsNotShowing()
 {
-    MessageRecorder messages;
+    MessageRecorder messages(*m_services);
     auto showing = [this](const QString &panel) {
         return !accessible(find(Window::Main, panel))->state().invisible;
     };
@@ -239,7 +239,7 @@ void TestAccessibility::coveredPanelIsNotShowing()
 
 void TestAccessibility::planetPictureNamesThePlanet()
 {
-    MessageRecorder messages;
+    MessageRecorder messages(*m_services);
     const struct
     {
         int month; // position in the list
@@ -310,7 +310,7 @@ void TestAccessibility::buttonsWorkThroughTheirActions()
     QFETCH(QString, button);
     QFETCH(QString, action);
     QFETCH(QString, effect);
-    MessageRecorder messages;
+    MessageRecorder messages(*m_services);
     UrlRecorder urls;
     QStringList effects;
     messages.onShown = [&effects](const messages::Message &m) {
@@ -413,7 +413,7 @@ void TestAccessibility::readingIsThePanelsOneUnclaimedLabel_data()
 void TestAccessibility::readingIsThePanelsOneUnclaimedLabel()
 {
     QFETCH(int, month);
-    MessageRecorder messages;
+    MessageRecorder messages(*m_services);
     proceedWith(m_main, month);
 
     // What a screen reader reads of a panel it enters: the showing labels that label nothing and

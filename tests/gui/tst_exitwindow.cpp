@@ -1,11 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Planetarch developers
 // SPDX-License-Identifier: MIT
-#include "core/randomdraw.h"
 #include "core/referral.h"
 #include "core/webaddresses.h"
 #include "gui/exitwindow.h"
 #include "gui/links.h"
-#include "gui/shutdown.h"
 #include "support/messagerecorder.h"
 #include "support/textfit.h"
 #include "support/urlrecorder.h"
@@ -27,6 +25,26 @@
 using namespace planetarch;
 using namespace planetarch::testing;
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// A field's text as the form reads it: the message box's line breaks as CR LF.
+QString fieldText(const QWidget *field)
+{
+    if (const auto *box = qobject_cast<const QPlainTextEdit *>(field))
+        return box->toPlainText().replace(u'\n', u"\r\n"_s);
+    return static_cast<const QLineEdit *>(field)->text();
+}
+
+void setFieldText(QWidget *field, const QString &text)
+{
+    if (auto *box = qobject_cast<QPlainTextEdit *>(field))
+        box->setPlainText(QString(text).replace(u"\r\n"_s, u"\n"_s));
+    else
+        static_cast<QLineEdit *>(field)->setText(text);
+}
+
+} // namespace
 
 class TestExitWindow : public QObject
 {
@@ -69,6 +87,7 @@ private:
     QWidget *field(const QString &name) const { return m_window->findChild<QWidget *>(name); }
     void fill(const QStringList &texts); // name, e-mail, friend's name, friend's e-mail, message
 
+    std::unique_ptr<Services> m_services; // afresh for each test
     std::unique_ptr<ExitWindow> m_window;
     int m_processEnds = 0;
 };
@@ -76,9 +95,10 @@ private:
 void TestExitWindow::init()
 {
     m_processEnds = 0;
-    shutdown::setProcessEnd([this] { ++m_processEnds; });
-    randomdraw::setSource([] { return 0.6f; });
-    m_window = std::make_unique<ExitWindow>();
+    m_services = std::make_unique<Services>();
+    m_services->endProcess = [this] { ++m_processEnds; };
+    m_services->draw = [] { return 0.6f; };
+    m_window = std::make_unique<ExitWindow>(*m_services);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
 }
@@ -86,14 +106,13 @@ void TestExitWindow::init()
 void TestExitWindow::cleanup()
 {
     m_window.reset();
-    randomdraw::setSource({});
 }
 
 void TestExitWindow::fill(const QStringList &texts)
 {
     const char *names[] = {"txtName", "txtEmail", "txtFriendName", "txtFriendEmail", "txtMessage"};
     for (int index = 0; index < texts.size(); ++index)
-        ExitWindow::setFieldText(field(QString::fromLatin1(names[index])), texts[index]);
+        setFieldText(field(QString::fromLatin1(names[index])), texts[index]);
 }
 
 void TestExitWindow::appealFollowsTheDraw_data()
@@ -110,8 +129,8 @@ void TestExitWindow::appealFollowsTheDraw()
 {
     QFETCH(float, draw);
     QFETCH(QString, opening);
-    randomdraw::setSource([draw] { return draw; });
-    ExitWindow window;
+    m_services->draw = [draw] { return draw; };
+    ExitWindow window(*m_services);
     QVERIFY(window.findChild<QLabel *>(u"Label2"_s)->text().startsWith(opening));
 }
 
@@ -134,11 +153,11 @@ void TestExitWindow::staysOnTop()
 
 void TestExitWindow::fieldsStartWithTheirPlaceholders()
 {
-    QCOMPARE(ExitWindow::fieldText(field(u"txtName"_s)), u"Your Name"_s);
-    QCOMPARE(ExitWindow::fieldText(field(u"txtEmail"_s)), u"Your Email Address"_s);
-    QCOMPARE(ExitWindow::fieldText(field(u"txtFriendName"_s)), u"Friend's Name"_s);
-    QCOMPARE(ExitWindow::fieldText(field(u"txtFriendEmail"_s)), u"Friend's Email Address"_s);
-    QCOMPARE(ExitWindow::fieldText(field(u"txtMessage"_s)), u"Your Message\r\n"_s);
+    QCOMPARE(fieldText(field(u"txtName"_s)), u"Your Name"_s);
+    QCOMPARE(fieldText(field(u"txtEmail"_s)), u"Your Email Address"_s);
+    QCOMPARE(fieldText(field(u"txtFriendName"_s)), u"Friend's Name"_s);
+    QCOMPARE(fieldText(field(u"txtFriendEmail"_s)), u"Friend's Email Address"_s);
+    QCOMPARE(fieldText(field(u"txtMessage"_s)), u"Your Message\r\n"_s);
 }
 
 void TestExitWindow::placeholders_data()
@@ -169,12 +188,12 @@ void TestExitWindow::placeholders()
     QFETCH(QString, whileFocused);
     QFETCH(QString, afterLeaving);
     QWidget *box = field(name);
-    ExitWindow::setFieldText(box, before);
+    setFieldText(box, before);
 
     box->setFocus(Qt::TabFocusReason);
-    QCOMPARE(ExitWindow::fieldText(box), whileFocused);
+    QCOMPARE(fieldText(box), whileFocused);
     m_window->findChild<QPushButton *>(u"cmdClose"_s)->setFocus(Qt::TabFocusReason);
-    QCOMPARE(ExitWindow::fieldText(box), afterLeaving);
+    QCOMPARE(fieldText(box), afterLeaving);
 }
 
 void TestExitWindow::blankRefusedInAddresses_data()
@@ -203,7 +222,7 @@ void TestExitWindow::blankRefusedInAddresses()
     auto *box = m_window->findChild<QLineEdit *>(name);
     box->setFocus(Qt::MouseFocusReason);
     QTest::keyClicks(box, u"ann"_s);
-    MessageRecorder messages;
+    MessageRecorder messages(*m_services);
     QTest::sendKeyEvent(QTest::Click, box, Qt::Key_Space, u" "_s, modifiers);
 
     QCOMPARE(box->text(), refused ? u"ann"_s : u"ann "_s);
@@ -219,7 +238,7 @@ void TestExitWindow::pastedBlankIsAccepted()
     auto *box = m_window->findChild<QLineEdit *>(u"txtEmail"_s);
     box->setFocus(Qt::MouseFocusReason);
     QApplication::clipboard()->setText(u"ann @x.org"_s);
-    MessageRecorder messages;
+    MessageRecorder messages(*m_services);
     QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(box->text(), u"ann @x.org"_s);
     QVERIFY(messages.shown.isEmpty());
@@ -230,7 +249,7 @@ void TestExitWindow::blankRefusedFromAnInputMethod()
     auto *box = m_window->findChild<QLineEdit *>(u"txtEmail"_s);
     box->setFocus(Qt::MouseFocusReason);
     QTest::keyClicks(box, u"ann"_s);
-    MessageRecorder messages;
+    MessageRecorder messages(*m_services);
     QInputMethodEvent committed;
     committed.setCommitString(u"\u00e9 x"_s);
     QApplication::sendEvent(box, &committed);
@@ -271,7 +290,7 @@ void TestExitWindow::enterPressesTheFocusedButton_data()
 void TestExitWindow::enterPressesTheFocusedButton()
 {
     QFETCH(QString, button);
-    MessageRecorder messages;
+    MessageRecorder messages(*m_services);
     UrlRecorder urls;
     auto *target = m_window->findChild<QPushButton *>(button);
     target->setFocus(Qt::TabFocusReason);
@@ -305,32 +324,32 @@ void TestExitWindow::hugePasteIsCutAndTheWindowAnswers()
     QFETCH(int, limit);
     QWidget *box = m_window->findChild<QWidget *>(field);
     box->setFocus(Qt::TabFocusReason);
-    ExitWindow::setFieldText(box, QString()); // the message keeps its initial text on focus
+    setFieldText(box, QString()); // the message keeps its initial text on focus
     QApplication::clipboard()->setText(QString(1024 * 1024, u'x'));
     const QDeadlineTimer deadline(2000);
     QMetaObject::invokeMethod(box, "paste");
     m_window->repaint();
     QCoreApplication::processEvents();
     QVERIFY2(!deadline.hasExpired(), "the window froze while it took the paste");
-    QCOMPARE(ExitWindow::fieldText(box), QString(limit, u'x'));
+    QCOMPARE(fieldText(box), QString(limit, u'x'));
     // Pasting over a selection still takes as much as fits in its place.
     QMetaObject::invokeMethod(box, "selectAll");
     QApplication::clipboard()->setText(u"ann@mail.example"_s);
     QMetaObject::invokeMethod(box, "paste");
-    QCOMPARE(ExitWindow::fieldText(box), u"ann@mail.example"_s);
+    QCOMPARE(fieldText(box), u"ann@mail.example"_s);
 }
 
 void TestExitWindow::fullMessageTakesNoMoreTyping()
 {
     QWidget *box = field(u"txtMessage"_s);
     box->setFocus(Qt::TabFocusReason);
-    ExitWindow::setFieldText(box, QString(1999, u'm'));
+    setFieldText(box, QString(1999, u'm'));
     qobject_cast<QPlainTextEdit *>(box)->moveCursor(QTextCursor::End);
     QTest::keyClicks(box, u"abc"_s);
-    QCOMPARE(ExitWindow::fieldText(box), QString(1999, u'm') + u'a');
+    QCOMPARE(fieldText(box), QString(1999, u'm') + u'a');
     QTest::keyClick(box, Qt::Key_Backspace);
     QTest::keyClick(box, Qt::Key_Z);
-    QCOMPARE(ExitWindow::fieldText(box), QString(1999, u'm') + u'z');
+    QCOMPARE(fieldText(box), QString(1999, u'm') + u'z');
 }
 
 void TestExitWindow::tabOrder()
@@ -411,7 +430,7 @@ void TestExitWindow::submit()
     QFETCH(QString, message);
     QFETCH(QString, taf3);
     fill(fields);
-    MessageRecorder messages;
+    MessageRecorder messages(*m_services);
     UrlRecorder urls;
 
     QTest::mouseClick(m_window->findChild<QPushButton *>(u"cmdSubmit"_s), Qt::LeftButton);
@@ -433,7 +452,7 @@ void TestExitWindow::submit()
     QCOMPARE(query.queryItemValue(u"taf6"_s, QUrl::FullyDecoded), webaddresses::ProductHomePage);
     // Nothing else happens: the window stays and its fields keep their texts.
     QVERIFY(m_window->isVisible());
-    QCOMPARE(ExitWindow::fieldText(field(u"txtName"_s)), fields[0]);
+    QCOMPARE(fieldText(field(u"txtName"_s)), fields[0]);
 }
 
 void TestExitWindow::submitAgainOpensAgain()
@@ -472,8 +491,8 @@ void TestExitWindow::textsFit()
 {
     QCOMPARE(textsThatDoNotFit(m_window.get()), QStringList());
     for (float draw : {0.0f, 0.3f, 0.6f, 0.9f}) {
-        randomdraw::setSource([draw] { return draw; });
-        ExitWindow window;
+        m_services->draw = [draw] { return draw; };
+        ExitWindow window(*m_services);
         window.show();
         QVERIFY2(textsThatDoNotFit(&window).isEmpty(), qPrintable(QString::number(draw)));
     }
@@ -492,8 +511,8 @@ void TestExitWindow::paragraphsHangFromTheirTop()
 {
     QFETCH(QString, label);
     QFETCH(float, draw);
-    randomdraw::setSource([draw] { return draw; });
-    ExitWindow window;
+    m_services->draw = [draw] { return draw; };
+    ExitWindow window(*m_services);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const int top = firstInkRow(window.findChild<QLabel *>(label));

@@ -4,7 +4,6 @@
 // The windows on a screen scaled to 200 % (CTest runs this with QT_SCALE_FACTOR=2): pictures come
 // from their 2x drawings, pixel for pixel, and every text still fits.
 
-#include "core/randomdraw.h"
 #include "gui/aboutdialog.h"
 #include "gui/exitwindow.h"
 #include "gui/mainwindow.h"
@@ -52,8 +51,9 @@ void TestHiDpi::planetPictureIsDrawnFromItsSharpDrawing()
 {
     QFETCH(QString, month);
     QFETCH(QString, drawing);
-    MessageRecorder messages;
-    MainWindow window;
+    Services services;
+    MessageRecorder messages(services);
+    MainWindow window(services);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.findChild<QLineEdit *>(u"txtName"_s)->setText(u"Ann"_s);
@@ -79,7 +79,8 @@ void TestHiDpi::planetPictureIsDrawnFromItsSharpDrawing()
 
 void TestHiDpi::starIsSharp()
 {
-    MainWindow window;
+    Services services;
+    MainWindow window(services);
     auto *star = window.findChild<QLabel *>(u"Picture1"_s);
     QCOMPARE(star->pixmap().devicePixelRatio(), 2.0);
     QCOMPARE(star->pixmap().size(), QSize(206, 210));
@@ -88,11 +89,12 @@ void TestHiDpi::starIsSharp()
 
 void TestHiDpi::textsFit()
 {
-    MessageRecorder messages;
-    randomdraw::setSource([] { return 0.0f; }); // the longest appeal
-    MainWindow main;
+    Services services;
+    MessageRecorder messages(services);
+    services.draw = [] { return 0.0f; }; // the longest appeal
+    MainWindow main(services);
     AboutDialog about(&main);
-    ExitWindow exitWindow;
+    ExitWindow exitWindow(services);
     for (QWidget *window : std::initializer_list<QWidget *>{&main, &about, &exitWindow}) {
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
@@ -101,7 +103,6 @@ void TestHiDpi::textsFit()
     main.findChild<QLineEdit *>(u"txtName"_s)->setText(u"Ann"_s);
     main.findChild<QPushButton *>(u"cmdProceed"_s)->click();
     QCOMPARE(textsThatDoNotFit(&main), QStringList());
-    randomdraw::setSource({});
 }
 
 QTEST_MAIN(TestHiDpi)

@@ -55,12 +55,14 @@ private slots:
 private:
     LinkLabel *bannerInFront() const;
 
+    std::unique_ptr<Services> m_services; // afresh for each test
     MainWindow *m_window = nullptr;
 };
 
 void TestLinks::init()
 {
-    m_window = new MainWindow;
+    m_services = std::make_unique<Services>();
+    m_window = new MainWindow(*m_services);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window));
 }
@@ -106,8 +108,12 @@ void TestLinks::commands()
     QFETCH(bool, fullBrandRaised);
     QFETCH(QString, address);
 
-    if (fullBrandRaised)
-        m_window->raiseFullBrandBanner();
+    if (fullBrandRaised) { // the draw that raises it
+        delete m_window;
+        m_services->draw = [] { return 0.1f; };
+        m_window = new MainWindow(*m_services);
+        m_window->show();
+    }
     auto *name = m_window->findChild<QLineEdit *>(u"txtName"_s);
     QTest::keyClicks(name, u"Ann"_s);
     UrlRecorder urls;
@@ -124,7 +130,7 @@ void TestLinks::commands()
     // One page per click, no de-duplication; the entry is untouched.
     QCOMPARE(urls.addresses(), (QStringList{address, address}));
     QCOMPARE(name->text(), u"Ann"_s);
-    QVERIFY(!m_window->resultPanelInFront());
+    QVERIFY(m_window->findChild<QWidget *>(u"fraMain"_s)->isVisible());
 }
 
 void TestLinks::helpIsThePageBesideTheProgram_data()
@@ -317,15 +323,11 @@ void TestLinks::addressTooLongForTheBrowser()
 {
     QFETCH(int, length);
     QFETCH(bool, opened);
-    MessageRecorder messages;
     UrlRecorder urls;
     QString address = webaddresses::ReferAFriendPage + u"?taf1="_s;
     address += QString(length - address.size(), u'x');
-    links::open(address, m_window);
+    QCOMPARE(links::open(address), opened);
     QCOMPARE(urls.opened.size(), opened ? 1 : 0);
-    QCOMPARE(messages.texts(), opened ? QStringList()
-                                      : QStringList{u"This web page cannot be opened: its address "
-                                                    u"is too long for the web browser."_s});
 }
 
 namespace {

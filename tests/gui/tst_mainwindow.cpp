@@ -80,12 +80,13 @@ private:
     void press() { QTest::mouseClick(child<QPushButton>(u"cmdProceed"_s), Qt::LeftButton); }
     QImage shownPicture() const;
 
+    Services m_services;
     MainWindow *m_window = nullptr;
 };
 
 void TestMainWindow::init()
 {
-    m_window = new MainWindow;
+    m_window = new MainWindow(m_services);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window));
     child<QLineEdit>(u"txtName"_s)->setFocus();
@@ -169,7 +170,7 @@ void TestMainWindow::reading()
 {
     QFETCH(Entry, entry);
     QFETCH(QString, planet);
-    MessageRecorder messages;
+    MessageRecorder messages(m_services);
 
     enter(entry);
     press();
@@ -224,7 +225,7 @@ void TestMainWindow::dateRules()
     QFETCH(QString, month);
     QFETCH(int, year);
     QFETCH(QString, message);
-    MessageRecorder messages;
+    MessageRecorder messages(m_services);
 
     enter({u"Ann"_s, day, month, year});
     auto *proceed = child<QPushButton>(u"cmdProceed"_s);
@@ -258,7 +259,7 @@ void TestMainWindow::blankNameIsRefused()
     QFETCH(QString, name);
     QFETCH(int, day);
     QFETCH(QString, month);
-    MessageRecorder messages;
+    MessageRecorder messages(m_services);
 
     enter({name, day, month, 1901});
     child<QPushButton>(u"cmdProceed"_s)->setFocus();
@@ -316,7 +317,7 @@ void TestMainWindow::nameFilter()
     auto *box = child<QLineEdit>(u"txtName"_s);
     QTest::keyClicks(box, u"Ann"_s);
     QApplication::clipboard()->setText(u"Bob"_s);
-    MessageRecorder messages;
+    MessageRecorder messages(m_services);
     QTest::sendKeyEvent(QTest::Click, box, Qt::Key(key), text, modifiers);
 
     QCOMPARE(box->text(), name);
@@ -348,7 +349,7 @@ void TestMainWindow::inputMethodCommits()
 
     auto *box = child<QLineEdit>(u"txtName"_s);
     QTest::keyClicks(box, u"Ann"_s);
-    MessageRecorder messages;
+    MessageRecorder messages(m_services);
     QInputMethodEvent composing(u"^"_s, {});
     QApplication::sendEvent(box, &composing);
     QInputMethodEvent committed;
@@ -373,7 +374,7 @@ void TestMainWindow::enterPressesTheFocusedButton_data()
 void TestMainWindow::enterPressesTheFocusedButton()
 {
     QFETCH(int, key);
-    MessageRecorder messages;
+    MessageRecorder messages(m_services);
     enter({u"Ann"_s, 1, u"November"_s, 1980});
     auto *proceed = child<QPushButton>(u"cmdProceed"_s);
     proceed->setFocus();
@@ -391,7 +392,7 @@ void TestMainWindow::enterPressesTheFocusedButton()
 void TestMainWindow::pastingThroughTheMenuIsNotFiltered()
 {
     // Text that arrives without a typed character is not filtered; the check only wants a name.
-    MessageRecorder messages;
+    MessageRecorder messages(m_services);
     auto *box = child<QLineEdit>(u"txtName"_s);
     QApplication::clipboard()->setText(u"O'Brien 3"_s);
     box->paste();
@@ -407,7 +408,7 @@ void TestMainWindow::hugePasteIsCut()
     QApplication::clipboard()->setText(QString(1024 * 1024, u'x'));
     box->paste();
     QCOMPARE(box->text(), QString(254, u'x'));
-    MessageRecorder messages;
+    MessageRecorder messages(m_services);
     QTest::keyClick(box, Qt::Key_A); // full: a letter types nothing, and is no error
     QCOMPARE(box->text(), QString(254, u'x'));
     QVERIFY(messages.shown.isEmpty());
@@ -436,7 +437,7 @@ void TestMainWindow::backThenProceedAsksForTheName()
     enter({u"Ann"_s, 1, u"November"_s, 1980});
     press();
     QTest::mouseClick(child<QPushButton>(u"cmdBack"_s), Qt::LeftButton);
-    MessageRecorder messages;
+    MessageRecorder messages(m_services);
     press();
     QCOMPARE(messages.texts(), QStringList{u"Please Enter Name"_s});
 }
@@ -471,7 +472,7 @@ void TestMainWindow::tabOrder()
 
 void TestMainWindow::hiddenPanelKeepsItsAccessKeysToItself()
 {
-    MessageRecorder messages;
+    MessageRecorder messages(m_services);
     auto *box = child<QLineEdit>(u"txtName"_s);
     auto *proceed = child<QPushButton>(u"cmdProceed"_s);
     QTest::keyClicks(box, u"Ann"_s);
@@ -494,7 +495,7 @@ void TestMainWindow::everyTextFitsItsRectangle()
     // Every planet that can stay on the panel, with its longest texts.
     const QStringList months = monthItems();
     for (const QString &month : months) {
-        MessageRecorder messages;
+        MessageRecorder messages(m_services);
         enter({u"Ann"_s, 1, month, 1980});
         press();
         QVERIFY2(textsThatDoNotFit(m_window).isEmpty(), qPrintable(month));

@@ -3,7 +3,7 @@
 #include "gui/exitwindow.h"
 #include "gui/links.h"
 #include "gui/mainwindow.h"
-#include "gui/shutdown.h"
+#include "gui/services.h"
 #include "support/menus.h"
 #include "support/messagerecorder.h"
 
@@ -31,6 +31,7 @@ private slots:
 private:
     static QList<ExitWindow *> exitWindows();
 
+    std::unique_ptr<Services> m_services; // afresh for each test
     QPointer<MainWindow> m_window;
     int m_processEnds = 0;
 };
@@ -50,8 +51,9 @@ QList<ExitWindow *> TestShutdown::exitWindows()
 void TestShutdown::init()
 {
     m_processEnds = 0;
-    shutdown::setProcessEnd([this] { ++m_processEnds; });
-    m_window = new MainWindow;
+    m_services = std::make_unique<Services>();
+    m_services->endProcess = [this] { ++m_processEnds; };
+    m_window = new MainWindow(*m_services);
     m_window->setAttribute(Qt::WA_DeleteOnClose);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window));
@@ -90,7 +92,7 @@ void TestShutdown::closingHandsOverToTheExitWindow()
 void TestShutdown::closingDuringAReadingEndsTheProgram()
 {
     // The window goes away while the validation message of the archetype button is still open.
-    MessageRecorder messages;
+    MessageRecorder messages(*m_services);
     messages.onShown = [this](const messages::Message &) { m_window->close(); };
     QTest::mouseClick(m_window->findChild<QPushButton *>(u"cmdProceed"_s), Qt::LeftButton);
 

@@ -4,10 +4,10 @@
 // The theme step after the forms: the typefaces the forms name, and that every widget naming one
 // got it at its pixel size (pt * 96 / 72), whatever the desktop's font settings.
 
-#include "core/randomdraw.h"
 #include "gui/aboutdialog.h"
 #include "gui/exitwindow.h"
 #include "gui/mainwindow.h"
+#include "gui/services.h"
 #include "gui/widgets/captionedframe.h"
 #include "gui/widgets/theme.h"
 
@@ -59,11 +59,11 @@ void TestTheme::typeface()
 
 void TestTheme::everyNamedTypefaceIsApplied()
 {
-    randomdraw::setSource([] { return 0.0f; });
-    MainWindow main;
+    Services services;
+    services.draw = [] { return 0.0f; };
+    MainWindow main(services);
     AboutDialog about;
-    ExitWindow exitWindow;
-    randomdraw::setSource({});
+    ExitWindow exitWindow(services);
     int named = 0;
     for (QWidget *window : std::initializer_list<QWidget *>{&main, &about, &exitWindow}) {
         QList<QWidget *> widgets = window->findChildren<QWidget *>();

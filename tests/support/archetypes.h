@@ -20,67 +20,66 @@ using namespace Qt::StringLiterals;
 inline const std::array<PlanetArchetype, PlanetCount> &expectedArchetypes()
 {
     static const std::array<PlanetArchetype, PlanetCount> rows{{
-        {u"Sun"_s, u"The King"_s, u"The Leader, The Star"_s,
-         u"Happy, Enthusiastic, Confident, Positive"_s,
+        {u"Sun", u"The King", u"The Leader, The Star", u"Happy, Enthusiastic, Confident, Positive",
          u"You like to be the center of attraction and in the limelight. You crave for attention "
          u"and publicity. You are authoritative and have good leadership qualities. You are "
          u"motivated and are determined to achieve your goals. You are also very helpful and "
-         u"socially aware of your responsibilities."_s,
-         u"Leo"_s, u"The Sun"_s, u"Aquarius"_s},
-        {u"Moon"_s, u"The Queen"_s, u"The Feeler, The Nurturer"_s,
-         u"Emotional, Clairvoyant, Creative, Sensitive"_s,
+         u"socially aware of your responsibilities.",
+         u"Leo", u"The Sun", u"Aquarius"},
+        {u"Moon", u"The Queen", u"The Feeler, The Nurturer",
+         u"Emotional, Clairvoyant, Creative, Sensitive",
          u"You are the silent types who think before they talk. You are caring and sensitive. You "
          u"love to help people and are always found helping someone in need. You may also be "
-         u"spiritually inclined. You have creative and and artistic interests too."_s,
-         u"Cancer"_s, u"The High Priestess"_s, u"Capricorn"_s},
-        {u"Mars"_s, u"The Warrior"_s, u"The Go-Getter, The Doer"_s,
-         u"Bold, Passionate, Adventurous, Focused"_s,
+         u"spiritually inclined. You have creative and and artistic interests too.",
+         u"Cancer", u"The High Priestess", u"Capricorn"},
+        {u"Mars", u"The Warrior", u"The Go-Getter, The Doer",
+         u"Bold, Passionate, Adventurous, Focused",
          u"You have a lot of energy and enthusiasm to do things. You area always on the move "
          u"thinking about your next big project. You love challenges and there is never a shortage "
          u"of projects that you are involved in. You will love challenges and the tension is what "
-         u"keeps you going."_s,
-         u"Aries, Scorpio"_s, u"The Tower"_s, u"Libra (Taurus)"_s},
-        {u"Venus"_s, u"The Diplomat"_s, u"The Lover, The Artist"_s,
-         u"Loving, Warm, Affectionate, Artistic, Sensual"_s,
+         u"keeps you going.",
+         u"Aries, Scorpio", u"The Tower", u"Libra (Taurus)"},
+        {u"Venus", u"The Diplomat", u"The Lover, The Artist",
+         u"Loving, Warm, Affectionate, Artistic, Sensual",
          u"You are the fun people who love enjoying and partying at a moment's notice. You laugh a "
          u"lot and are always happy. You love beautiful things in the form of clothes, jewelery, "
-         u"fashion, art, music etc. You believe in a lavish and luxurious lifestyle."_s,
-         u"Taurus And Libra"_s, u"The Empress"_s, u"Scorpio And Aries"_s},
-        {u"Mercury"_s, u"The Prince"_s, u"The Bean Counter, The Thinker"_s,
-         u"Intellectual, Communicative, Spiritual"_s,
+         u"fashion, art, music etc. You believe in a lavish and luxurious lifestyle.",
+         u"Taurus And Libra", u"The Empress", u"Scorpio And Aries"},
+        {u"Mercury", u"The Prince", u"The Bean Counter, The Thinker",
+         u"Intellectual, Communicative, Spiritual",
          u"You are very methodical and go by the facts more than the figures. You need to have "
          u"analyzed every aspect of a problem before deciding whether its feasible or not.  You "
-         u"are intellectual beings who believe more in the math than in people and feelings."_s,
-         u"Gemini And virgo"_s, u"The Magician"_s, u"Sagittarius And Pisces"_s},
-        {u"Jupiter"_s, u"The Counselor"_s, u"The Cheerleader, The Guru"_s,
-         u"Decisive, Respected, Wise, Easy Going"_s,
+         u"are intellectual beings who believe more in the math than in people and feelings.",
+         u"Gemini And virgo", u"The Magician", u"Sagittarius And Pisces"},
+        {u"Jupiter", u"The Counselor", u"The Cheerleader, The Guru",
+         u"Decisive, Respected, Wise, Easy Going",
          u"You will know the answers to all the questions irrespective of whether you are asked or "
          u"not. You are positive and optimistic people who can see potential even in the worst of "
          u"projects. Your attitude in life will take you a long way and prove to be an an example "
-         u"to others."_s,
-         u"Sagittarius And Pisces"_s, u"The Wheel"_s, u"Gemini And Virgo"_s},
-        {u"Saturn"_s, u"The Servant"_s, u"The Perfectionist, The Curmudgeon"_s,
-         u"Patient, Diplomatic, Reliable, Practical"_s,
+         u"to others.",
+         u"Sagittarius And Pisces", u"The Wheel", u"Gemini And Virgo"},
+        {u"Saturn", u"The Servant", u"The Perfectionist, The Curmudgeon",
+         u"Patient, Diplomatic, Reliable, Practical",
          u"You are very reliable and solid people. You will not be taken in by sob stories and are "
          u"disciplined in your thinking. You are hard workers and very practical. Life is only "
-         u"black or white with no shades in between."_s,
-         u"Capricorn"_s, u"The World"_s, u"Cancer"_s},
-        {u"Uranus"_s, u"The Revolutionary"_s, u"The Maverick, The Liberator"_s, u"Uranus"_s,
-         u"Uranus"_s, u"Aquarius"_s, u"The Fool, The Star (Aquarius)"_s, u"Leo"_s},
-        {u"Neptune"_s, u"The Visionary"_s, u"The Dreamer, The Victim"_s, u"Neptune"_s, u"Neptune"_s,
-         u"Pisces"_s, u"The Hangman"_s, u"Virgo"_s},
-        {u"Pluto"_s, u"The Transformer"_s, u"The Soul Essence"_s, u"Pluto"_s, u"Pluto"_s,
-         u"Scorpio"_s, u"The Fool, The Death (Scorpio)"_s, u"Taurus"_s},
+         u"black or white with no shades in between.",
+         u"Capricorn", u"The World", u"Cancer"},
+        {u"Uranus", u"The Revolutionary", u"The Maverick, The Liberator", u"Uranus", u"Uranus",
+         u"Aquarius", u"The Fool, The Star (Aquarius)", u"Leo"},
+        {u"Neptune", u"The Visionary", u"The Dreamer, The Victim", u"Neptune", u"Neptune",
+         u"Pisces", u"The Hangman", u"Virgo"},
+        {u"Pluto", u"The Transformer", u"The Soul Essence", u"Pluto", u"Pluto", u"Scorpio",
+         u"The Fool, The Death (Scorpio)", u"Taurus"},
     }};
     return rows;
 }
 
-// Planet indexes by name, for tables that name the planet a reading shows.
-inline int planetIndex(const QString &name)
+// Planets by name, for tables that name the planet a reading shows.
+inline Planet planetNamed(const QString &name)
 {
     for (int index = 0; index < PlanetCount; ++index) {
-        if (expectedArchetypes()[static_cast<std::size_t>(index)].planetName == name)
-            return index;
+        if (expectedArchetypes()[static_cast<std::size_t>(index)].name == name)
+            return Planet(index);
     }
     qFatal("no planet %s", qPrintable(name));
 }
@@ -101,9 +100,11 @@ inline const QStringList &panelCaptions()
 inline QStringList panelValues(const QString &planet)
 {
     const PlanetArchetype &row =
-        expectedArchetypes()[static_cast<std::size_t>(planetIndex(planet))];
-    return {row.planetName.toUpper(), row.archetype.toUpper(), row.alsoKnownAs, row.keywords,
-            row.characteristics,      row.ruledSigns,          row.tarotCard,   row.detriment};
+        expectedArchetypes()[static_cast<std::size_t>(planetNamed(planet))];
+    return {row.name.toString().toUpper(),  row.archetype.toString().toUpper(),
+            row.alsoKnownAs.toString(),     row.keywords.toString(),
+            row.characteristics.toString(), row.ruledSigns.toString(),
+            row.tarotCard.toString(),       row.detriment.toString()};
 }
 
 } // namespace planetarch::testing

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "gui/messages.h"
+#include "gui/services.h"
 
 #include <QList>
 
@@ -10,24 +10,25 @@
 
 namespace planetarch::testing {
 
-// Stands in for the message box while it lives: records every message and answers it, Ok to a plain
-// message and the next queued answer (Yes when none is queued) to a question. onShown runs inside
-// the "modal" box, for tests that act while a message is open.
+// Stands in for the services' message box while it lives: records every message and answers it, Ok
+// to a plain message and the next queued answer (Yes when none is queued) to a question. onShown
+// runs inside the "modal" box, for tests that act while a message is open.
 class MessageRecorder
 {
 public:
-    MessageRecorder()
+    explicit MessageRecorder(Services &services) : m_services(services)
     {
-        m_previous = messages::setPresenter([this](QWidget *, const messages::Message &message) {
-            shown.append(message);
-            if (onShown)
-                onShown(message);
-            if (message.buttons == messages::Buttons::Ok)
-                return messages::Answer::Ok;
-            return answers.isEmpty() ? messages::Answer::Yes : answers.takeFirst();
-        });
+        m_previous =
+            std::exchange(services.present, [this](QWidget *, const messages::Message &message) {
+                shown.append(message);
+                if (onShown)
+                    onShown(message);
+                if (message.buttons == messages::Buttons::Ok)
+                    return messages::Answer::Ok;
+                return answers.isEmpty() ? messages::Answer::Yes : answers.takeFirst();
+            });
     }
-    ~MessageRecorder() { messages::setPresenter(std::move(m_previous)); }
+    ~MessageRecorder() { m_services.present = std::move(m_previous); }
     MessageRecorder(const MessageRecorder &) = delete;
     MessageRecorder &operator=(const MessageRecorder &) = delete;
 
@@ -44,7 +45,8 @@ public:
     std::function<void(const messages::Message &)> onShown;
 
 private:
-    messages::Presenter m_previous;
+    Services &m_services;
+    decltype(Services::present) m_previous;
 };
 
 } // namespace planetarch::testing

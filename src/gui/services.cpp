@@ -1,0 +1,117 @@
+// SPDX-FileCopyrightText: 2026 The Planetarch developers
+// SPDX-License-Identifier: MIT
+#include "gui/services.h"
+
+#include "core/identity.h"
+#include "core/randomdraw.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrinterInfo>
+
+namespace planetarch {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+messages::Answer showMessageBox(QWidget *parent, const messages::Message &message)
+{
+    const bool question = message.buttons == messages::Buttons::YesNo;
+    // A carriage return alone breaks the line in the program's texts; Qt breaks on line feeds.
+    QString text = message.text;
+    text.replace(u"\r\n"_s, u"\n"_s).replace(u'\r', u'\n');
+    QMessageBox box(message.icon == messages::Icon::Critical ? QMessageBox::Critical
+                                                             : QMessageBox::Information,
+                    identity::Title, text,
+                    question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(question ? QMessageBox::Yes : QMessageBox::Ok);
+    box.setWindowModality(Qt::ApplicationModal);
+    const int answer = box.exec();
+    if (!question)
+        return messages::Answer::Ok;
+    return answer == QMessageBox::Yes ? messages::Answer::Yes : messages::Answer::No;
+}
+
+QString showSaveDialog(QWidget *parent, const QString &title, const QString &filter,
+                       const QString &suggestedPath)
+{
+    QFileDialog dialog(parent, title);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(filter);
+    // The dialog adds the extension to a name typed without one before it asks whether to
+    // replace a file, so the question is about the file that will be written.
+    dialog.setDefaultSuffix(QFileInfo(suggestedPath).suffix());
+    dialog.selectFile(suggestedPath);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
+}
+
+bool showPrintDialog(const Services &services, QWidget *parent, QPrinter &printer)
+{
+    // With no printer set up the dialog offers an empty list, and its Print button does nothing.
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        services.information(parent, u"No printer is set up on this computer.\n\nTo keep the "
+                                     u"reading or print it elsewhere, use File > Save Reading as "
+                                     u"PDF..."_s);
+        return false;
+    }
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(u"Print Reading"_s);
+    // The dialog would open a file of its own choosing itself, blocking on a pipe and leaving a
+    // broken file on a full disk: files come from the save commands, through one writer.
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+} // namespace
+
+Services::Services()
+    : draw(randomdraw::draw), present(showMessageBox), chooseSavePath(showSaveDialog),
+      choosePrinter([this](QWidget *parent, QPrinter &printer) {
+          return showPrintDialog(*this, parent, printer);
+      }),
+      endProcess([] { QCoreApplication::exit(0); })
+{
+}
+
+void Services::critical(QWidget *parent, const QString &text) const
+{
+    present(parent, {text, messages::Icon::Critical, messages::Buttons::Ok});
+}
+
+void Services::information(QWidget *parent, const QString &text) const
+{
+    present(parent, {text, messages::Icon::Information, messages::Buttons::Ok});
+}
+
+bool Services::question(QWidget *parent, const QString &text) const
+{
+    return present(parent, {text, messages::Icon::Information, messages::Buttons::YesNo}) ==
+           messages::Answer::Yes;
+}
+
+void Services::endProgram()
+{
+    if (std::exchange(m_ending, true))
+        return;
+    QList<QPointer<QWidget>> windows;
+    const QWidgetList topLevel = QApplication::topLevelWidgets();
+    for (QWidget *window : topLevel) {
+        if (window->isVisible())
+            windows.append(window);
+    }
+    // A window may refuse or already be gone when its turn comes; the others still close.
+    for (const QPointer<QWidget> &window : std::as_const(windows)) {
+        if (window)
+            window->close();
+    }
+    endProcess();
+}
+
+} // namespace planetarch
