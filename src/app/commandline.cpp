@@ -83,25 +83,16 @@ CommandLine parseCommandLine(const QStringList &arguments)
     parser.addOption(version);
     addQtOptions(parser);
 
+    using Action = CommandLine::Action;
     if (!parser.parse(arguments)) {
-        return {CommandLine::Action::Error,
-                ProgramName + u": "_s + parser.errorText() + u'\n' + usage(parser),
-                2,
-                {},
-                {}};
+        const QString error = ProgramName + u": "_s + parser.errorText() + u'\n';
+        return {Action::Error, error + usage(parser), 2, {}, {}};
     }
     if (parser.isSet(help))
-        return {CommandLine::Action::Help, usage(parser), 0, {}, {}};
+        return {Action::Help, usage(parser), 0, {}, {}};
     if (parser.isSet(version))
-        return {CommandLine::Action::Version,
-                ProgramName + u' ' + identity::Version + u'\n',
-                0,
-                {},
-                {}};
-    CommandLine run;
-    run.qtArguments = splitQtOptions(arguments);
-    run.platform = parser.value(u"platform"_s);
-    return run;
+        return {Action::Version, ProgramName + u' ' + identity::Version + u'\n', 0, {}, {}};
+    return {Action::Run, {}, 0, splitQtOptions(arguments), parser.value(u"platform"_s)};
 }
 
 } // namespace planetarch

@@ -152,18 +152,6 @@ bool writeAll(int fd, const QByteArray &bytes, QString *reason)
 
 } // namespace
 
-std::optional<QString> resolve(const QString &path, Trust trust, QString *reason)
-{
-#ifdef Q_OS_UNIX
-    const std::optional<QByteArray> resolved = resolveBytes(absoluteBytes(path), trust, reason);
-    return resolved ? std::optional(QFile::decodeName(*resolved)) : std::nullopt;
-#else
-    Q_UNUSED(trust);
-    Q_UNUSED(reason);
-    return QFileInfo(path).absoluteFilePath();
-#endif
-}
-
 Contents read(const QString &path, qsizetype limit, Trust trust)
 {
     Contents contents;

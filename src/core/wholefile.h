@@ -15,14 +15,12 @@
 
 namespace planetarch::wholefile {
 
+// Each link on the way to a path is followed only when it is trusted; what does not exist yet is
+// made by this user below what was checked.
 enum class Trust {
     Links,      // only links are checked: a file the user chose anywhere may be written
     Everything, // every folder, link and file on the way must be this user's or root's
 };
-
-// Where path leads, each link on the way followed only when it is trusted; nothing when something
-// on the way may not be followed (with why in words). What does not exist yet is kept as written.
-std::optional<QString> resolve(const QString &path, Trust trust, QString *reason);
 
 // What was read at a path.
 struct Contents

@@ -68,24 +68,10 @@ void setFieldText(QWidget *field, const QString &text)
         static_cast<QLineEdit *>(field)->setText(text);
 }
 
-QString missingValueMessage(ReferralVerdict verdict)
-{
-    switch (verdict) {
-    case ReferralVerdict::SenderName:
-        return u"Please Enter Your Name"_s;
-    case ReferralVerdict::SenderEmail:
-        return u"Please Enter Your Email"_s;
-    case ReferralVerdict::Message:
-        return u"Please Enter Your Message"_s;
-    case ReferralVerdict::FriendName:
-        return u"Please Enter Your Friend's Name"_s;
-    case ReferralVerdict::FriendEmail:
-        return u"Please Enter Your Friend's Email"_s;
-    case ReferralVerdict::Valid:
-        break;
-    }
-    return {};
-}
+// By verdict, in ReferralVerdict's order.
+constexpr std::array<QStringView, 6> MissingValueMessages{
+    u"", u"Please Enter Your Name", u"Please Enter Your Email", u"Please Enter Your Message",
+    u"Please Enter Your Friend's Name", u"Please Enter Your Friend's Email"};
 
 } // namespace
 
@@ -166,7 +152,7 @@ void ExitWindow::submit()
         break;
     }
     if (const ReferralVerdict verdict = checkReferral(values); verdict != ReferralVerdict::Valid) {
-        m_services.critical(this, missingValueMessage(verdict));
+        m_services.critical(this, MissingValueMessages[std::size_t(verdict)].toString());
         return;
     }
     // The program sends nothing itself: the browser opens the forum's page with the values in its

@@ -40,10 +40,16 @@ MainWindow::MainWindow(Services &services, QWidget *parent)
     m_ui->txtName->installEventFilter(this);
     connectCommands();
 
-    // What the window does when it loads.
-    prepareEntry();
-    showEntryPanel();
-    raiseDrawnBanner();
+    // What the window does when it loads: the lists filled (each showing its first item), the
+    // entry panel in front and one of the two banners drawn.
+    m_ui->cboDate->addItems(dayItems());
+    m_ui->cboMonth->addItems(monthItems());
+    m_ui->cboYear->addItems(yearItems());
+    showPanel(m_ui->fraMain);
+    const BannerChoice banner = bannerChoice(coBrandNumber(m_services.draw()));
+    if (banner != BannerChoice::AsBuilt)
+        m_ui->banners->setCurrentWidget(banner == BannerChoice::FullBrand ? m_ui->lblFullBrand
+                                                                          : m_ui->lblCobrand);
 }
 
 MainWindow::~MainWindow() = default;
@@ -68,7 +74,14 @@ void MainWindow::connectCommands()
               [this](const ArchetypeReading &r) { readingexport::saveAsPdf(r, m_services, this); });
     onReading(m_ui->mnuPrint,
               [this](const ArchetypeReading &r) { readingexport::print(r, m_services, this); });
-    connect(m_ui->mnuAbout, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(m_ui->mnuAbout, &QAction::triggered, this, [this] {
+        // Built afresh for each showing; the main window takes no input until it is closed.
+        // open() rather than exec(): the command returns at once, so a screen reader that
+        // triggered it through the menu's accessible action is not held until the window closes.
+        auto *about = new AboutDialog(this);
+        about->setAttribute(Qt::WA_DeleteOnClose);
+        about->open();
+    });
     const auto opens = [this](auto *sender, auto signal, const QString &address) {
         connect(sender, signal, this, [address] { links::open(address); });
     };
@@ -82,16 +95,6 @@ void MainWindow::connectCommands()
     opens(m_ui->lblCobrand, &LinkLabel::clicked, webaddresses::CoBrandPage);
 }
 
-void MainWindow::showAbout()
-{
-    // Built afresh for each showing; the main window takes no input until it is closed. open()
-    // rather than exec(): the command returns at once, so a screen reader that triggered it through
-    // the menu's accessible action is not held until the window closes.
-    auto *about = new AboutDialog(this);
-    about->setAttribute(Qt::WA_DeleteOnClose);
-    about->open();
-}
-
 // Built for the first reading rather than with the window: nobody sees it before, and start-up is
 // shorter without it.
 ResultPanel *MainWindow::resultPanel()
@@ -101,28 +104,9 @@ ResultPanel *MainWindow::resultPanel()
         m_ui->panels->addWidget(m_resultPanel);
         connect(m_resultPanel->againButton(), &QPushButton::clicked, this, &MainWindow::back);
         m_resultPanel->setContextMenuPolicy(Qt::ActionsContextMenu);
-        m_resultPanel->addActions(readingCommands());
+        m_resultPanel->addActions({m_ui->mnuCopy, m_ui->mnuSave, m_ui->mnuSavePdf, m_ui->mnuPrint});
     }
     return m_resultPanel;
-}
-
-void MainWindow::prepareEntry()
-{
-    m_ui->cboDate->addItems(dayItems());
-    m_ui->cboMonth->addItems(monthItems());
-    m_ui->cboYear->addItems(yearItems());
-    for (QComboBox *list : {m_ui->cboDate, m_ui->cboMonth, m_ui->cboYear})
-        list->setCurrentIndex(0);
-}
-
-void MainWindow::resetEntry()
-{
-    // Focus first: a screen reader that learns of the cleared text before the focus takes the
-    // change for the arrival, and announces nothing.
-    m_ui->txtName->setFocus();
-    m_ui->txtName->clear();
-    for (QComboBox *list : {m_ui->cboDate, m_ui->cboMonth, m_ui->cboYear})
-        list->setCurrentIndex(0);
 }
 
 bool MainWindow::validateEntry()
@@ -145,92 +129,38 @@ bool MainWindow::validateEntry()
     return false;
 }
 
-bool MainWindow::filterNameCommit(QInputMethodEvent *event)
-{
-    if (acceptsNameText(event->commitString()))
-        return false;
-    // The composition still ends: the box gets the same event without the refused text.
-    QInputMethodEvent withoutCommit(event->preeditString(), event->attributes());
-    QCoreApplication::sendEvent(m_ui->txtName, &withoutCommit);
-    refuseNameText();
-    return true;
-}
-
-void MainWindow::refuseNameText()
-{
-    m_services.critical(this, u"First Name Can Accept Text Only"_s);
-    m_ui->txtName->setFocus();
-}
-
-bool MainWindow::filterNameKey(QKeyEvent *event)
-{
-    const std::optional<int> code = typedCharacter(event->key(), event->modifiers(), event->text());
-    if (!code || isNameCharacter(*code))
-        return false;
-    refuseNameText();
-    return true;
-}
-
 void MainWindow::proceed()
 {
     const QScopedValueRollback busy(m_proceeding, true);
     if (!validateEntry())
         return;
-    ResultPanel *panel = resultPanel();
-    // With no ruler found (no month the list offers) the panel keeps what it showed.
-    if (const auto reading = readingengine::readingFor(m_ui->cboDate->currentIndex() + 1,
-                                                       m_ui->cboMonth->currentIndex())) {
-        m_reading = reading;
-        panel->showReading(*reading);
-    }
-    showResultPanel();
+    // The lists offer only the twelve months, so there is always a reading.
+    m_reading = readingengine::readingFor(m_ui->cboDate->currentIndex() + 1,
+                                          m_ui->cboMonth->currentIndex());
+    resultPanel()->showReading(*m_reading);
+    showPanel(m_resultPanel);
 }
 
 void MainWindow::back()
 {
-    showEntryPanel();
-    resetEntry();
+    showPanel(m_ui->fraMain);
+    // Focus first: a screen reader that learns of the cleared text before the focus takes the
+    // change for the arrival, and announces nothing.
+    m_ui->txtName->setFocus();
+    m_ui->txtName->clear();
+    for (QComboBox *list : {m_ui->cboDate, m_ui->cboMonth, m_ui->cboYear})
+        list->setCurrentIndex(0);
 }
 
-void MainWindow::showEntryPanel()
-{
-    m_ui->panels->setCurrentWidget(m_ui->fraMain);
-    setReadingCommandsEnabled(false);
-}
-
-void MainWindow::setReadingCommandsEnabled(bool enabled)
-{
-    for (QAction *command : readingCommands())
-        command->setEnabled(enabled);
-}
-
-QList<QAction *> MainWindow::readingCommands() const
-{
-    return {m_ui->mnuCopy, m_ui->mnuSave, m_ui->mnuSavePdf, m_ui->mnuPrint};
-}
-
-void MainWindow::showResultPanel()
+void MainWindow::showPanel(QWidget *panel)
 {
     const bool focusWasOnEntry = m_ui->fraMain->isAncestorOf(focusWidget());
-    m_ui->panels->setCurrentWidget(resultPanel());
-    setReadingCommandsEnabled(true);
+    m_ui->panels->setCurrentWidget(panel);
+    for (QAction *command : {m_ui->mnuCopy, m_ui->mnuSave, m_ui->mnuSavePdf, m_ui->mnuPrint})
+        command->setEnabled(panel == m_resultPanel);
     // Keep the keyboard on something the user can see.
-    if (focusWasOnEntry || !focusWidget())
+    if (panel == m_resultPanel && (focusWasOnEntry || !focusWidget()))
         m_resultPanel->againButton()->setFocus();
-}
-
-void MainWindow::raiseDrawnBanner()
-{
-    switch (bannerChoice(coBrandNumber(m_services.draw()))) {
-    case BannerChoice::FullBrand:
-        m_ui->banners->setCurrentWidget(m_ui->lblFullBrand);
-        break;
-    case BannerChoice::CoBrand:
-        m_ui->banners->setCurrentWidget(m_ui->lblCobrand);
-        break;
-    case BannerChoice::AsBuilt:
-        break;
-    }
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -253,12 +183,29 @@ void MainWindow::closeEvent(QCloseEvent *event)
     exitWindow->activateWindow();
 }
 
+bool MainWindow::refuseNameText()
+{
+    m_services.critical(this, u"First Name Can Accept Text Only"_s);
+    m_ui->txtName->setFocus();
+    return true;
+}
+
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_ui->txtName && event->type() == QEvent::KeyPress)
-        return filterNameKey(static_cast<QKeyEvent *>(event));
-    if (watched == m_ui->txtName && event->type() == QEvent::InputMethod)
-        return filterNameCommit(static_cast<QInputMethodEvent *>(event));
+    if (watched == m_ui->txtName && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const std::optional<int> code = typedCharacter(key->key(), key->modifiers(), key->text());
+        return code && !isNameCharacter(*code) && refuseNameText();
+    }
+    if (watched == m_ui->txtName && event->type() == QEvent::InputMethod) {
+        auto *input = static_cast<QInputMethodEvent *>(event);
+        if (acceptsNameText(input->commitString()))
+            return false;
+        // The composition still ends: the box gets the same event without the refused text.
+        QInputMethodEvent withoutCommit(input->preeditString(), input->attributes());
+        QCoreApplication::sendEvent(m_ui->txtName, &withoutCommit);
+        return refuseNameText();
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 

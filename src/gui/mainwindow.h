@@ -20,9 +20,6 @@
 #include <memory>
 #include <optional>
 
-class QInputMethodEvent;
-class QKeyEvent;
-
 namespace Ui {
 class MainWindow;
 }
@@ -46,25 +43,15 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void connectCommands();
     // True when the entry may be read; otherwise it has shown why and returns false.
     bool validateEntry();
-    void showEntryPanel();
-    void showResultPanel();
-    void raiseDrawnBanner();
-    void connectCommands();
-    ResultPanel *resultPanel();
-    // Copy, the two saves and print: they act on the reading, and only while it is in front.
-    QList<QAction *> readingCommands() const;
-    void setReadingCommandsEnabled(bool enabled);
-
-    void prepareEntry();
-    void resetEntry();
-    bool filterNameKey(QKeyEvent *event);
-    bool filterNameCommit(QInputMethodEvent *event);
-    void refuseNameText();
     void proceed();
     void back();
-    void showAbout();
+    // The result panel in front, or the entry panel; the reading's commands go with it.
+    void showPanel(QWidget *panel);
+    ResultPanel *resultPanel();
+    bool refuseNameText();
 
     Services &m_services;
     std::unique_ptr<Ui::MainWindow> m_ui;

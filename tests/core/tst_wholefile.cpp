@@ -44,16 +44,12 @@ void TestWholeFile::ownLinksAreFollowed()
     if (!link.isEmpty())
         QVERIFY(QFile::link(link, name));
     QString reason;
-    const std::optional<QString> resolved =
-        wholefile::resolve(name, wholefile::Trust::Links, &reason);
-    QCOMPARE(resolved.has_value(), !leads.isEmpty());
     const bool written = wholefile::write(name, "bytes", &reason);
     QCOMPARE(written, !leads.isEmpty());
     if (leads.isEmpty()) {
         QVERIFY2(!reason.isEmpty() && !reason.contains(u"Unknown"_s), qPrintable(reason));
         return;
     }
-    QCOMPARE(*resolved, QDir(folder.path()).canonicalPath() + u'/' + leads);
     QFile file(folder.filePath(leads));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), "bytes");

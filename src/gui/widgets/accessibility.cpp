@@ -145,67 +145,65 @@ private:
     mutable QAccessible::Id m_summary = 0;
 };
 
-// The chosen item is the list's text, all of it selected: that is where a screen reader looks for
-// a combo box's value, and a selected insertion is what it speaks as a new choice. Where Qt has
-// selections (6.5 on), the chosen item is also the list's one selected item: newer screen readers
-// (Orca 47) speak a combo box's new choice from that alone.
-class DropDownListAccessible final : public QAccessibleWidget,
-                                     public QAccessibleTextInterface
 #if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
-    ,
-                                     public QAccessibleSelectionInterface
-#endif
+QAccessibleInterface *chosenItem(const DropDownList *list)
+{
+    QAccessibleInterface *view = QAccessible::queryAccessibleInterface(list->view());
+    const int row = list->currentIndex();
+    return view && row >= 0 && row < view->childCount() ? view->child(row) : nullptr;
+}
+
+// Where Qt has selections (6.5 on), the chosen item is the list's one selected item: newer screen
+// readers (Orca 47) speak a combo box's new choice from that alone.
+class ChosenItemSelection : public QAccessibleSelectionInterface
 {
 public:
-    explicit DropDownListAccessible(DropDownList *list)
-        : QAccessibleWidget(list, QAccessible::ComboBox)
-    {
-    }
+    explicit ChosenItemSelection(DropDownList *list) : m_list(list) {}
 
-    void *interface_cast(QAccessible::InterfaceType type) override
-    {
-        if (type == QAccessible::TextInterface)
-            return static_cast<QAccessibleTextInterface *>(this);
-#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
-        if (type == QAccessible::SelectionInterface)
-            return static_cast<QAccessibleSelectionInterface *>(this);
-#endif
-        return QAccessibleWidget::interface_cast(type);
-    }
-
-#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
-    int selectedItemCount() const override
-    {
-        return chosenItem() ? 1 : 0;
-    }
+    int selectedItemCount() const override { return chosenItem(m_list) ? 1 : 0; }
     QList<QAccessibleInterface *> selectedItems() const override
     {
-        if (QAccessibleInterface *item = chosenItem())
+        if (QAccessibleInterface *item = chosenItem(m_list))
             return {item};
         return {};
     }
     bool select(QAccessibleInterface *item) override
     {
-        QAccessibleInterface *view = QAccessible::queryAccessibleInterface(list()->view());
+        QAccessibleInterface *view = QAccessible::queryAccessibleInterface(m_list->view());
         const int row = view ? view->indexOfChild(item) : -1;
-        if (row < 0 || row >= list()->count())
+        if (row < 0 || row >= m_list->count())
             return false;
-        list()->setCurrentIndex(row);
+        m_list->setCurrentIndex(row);
         return true;
     }
-    bool unselect(QAccessibleInterface *) override
-    {
-        return false;
-    } // a choice is always made
-    bool selectAll() override
-    {
-        return false;
-    }
-    bool clear() override
-    {
-        return false;
-    }
+    bool unselect(QAccessibleInterface *) override { return false; } // a choice is always made
+    bool selectAll() override { return false; }
+    bool clear() override { return false; }
+
+private:
+    DropDownList *m_list;
+};
+#else
+class ChosenItemSelection
+{
+public:
+    explicit ChosenItemSelection(DropDownList *) {}
+};
 #endif
+
+// The chosen item is the list's text, all of it selected: that is where a screen reader looks for
+// a combo box's value, and a selected insertion is what it speaks as a new choice.
+class DropDownListAccessible final : public QAccessibleWidget,
+                                     public QAccessibleTextInterface,
+                                     public ChosenItemSelection
+{
+public:
+    explicit DropDownListAccessible(DropDownList *list)
+        : QAccessibleWidget(list, QAccessible::ComboBox), ChosenItemSelection(list)
+    {
+    }
+
+    void *interface_cast(QAccessible::InterfaceType type) override;
 
     QString text(QAccessible::Text t) const override
     {
@@ -215,10 +213,7 @@ public:
     }
 
     // The one child is the list that drops down, as with Qt's own combo boxes.
-    int childCount() const override
-    {
-        return 1;
-    }
+    int childCount() const override { return 1; }
     QAccessibleInterface *child(int index) const override
     {
         return index == 0 ? QAccessible::queryAccessibleInterface(list()->view()) : nullptr;
@@ -237,19 +232,13 @@ public:
         return s;
     }
 
-    QStringList actionNames() const override
-    {
-        return {showMenuAction(), pressAction()};
-    }
+    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
     void doAction(const QString &action) override
     {
         if (action == showMenuAction() || action == pressAction())
             list()->showPopup();
     }
-    QStringList keyBindingsForAction(const QString &) const override
-    {
-        return {};
-    }
+    QStringList keyBindingsForAction(const QString &) const override { return {}; }
 
     // The text: the chosen item, read-only and selected whole.
     void selection(int index, int *start, int *end) const override
@@ -257,45 +246,17 @@ public:
         *start = 0;
         *end = index == 0 ? characterCount() : 0;
     }
-    int selectionCount() const override
-    {
-        return chosen().isEmpty() ? 0 : 1;
-    }
-    void addSelection(int, int) override
-    {
-    }
-    void removeSelection(int) override
-    {
-    }
-    void setSelection(int, int, int) override
-    {
-    }
-    int cursorPosition() const override
-    {
-        return 0;
-    }
-    void setCursorPosition(int) override
-    {
-    }
-    QString text(int start, int end) const override
-    {
-        return chosen().mid(start, end - start);
-    }
-    int characterCount() const override
-    {
-        return static_cast<int>(chosen().size());
-    }
-    QRect characterRect(int) const override
-    {
-        return {};
-    }
-    int offsetAtPoint(const QPoint &) const override
-    {
-        return -1;
-    }
-    void scrollToSubstring(int, int) override
-    {
-    }
+    int selectionCount() const override { return chosen().isEmpty() ? 0 : 1; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QString text(int start, int end) const override { return chosen().mid(start, end - start); }
+    int characterCount() const override { return static_cast<int>(chosen().size()); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
     QString attributes(int, int *start, int *end) const override
     {
         *start = 0;
@@ -304,21 +265,20 @@ public:
     }
 
 private:
-    DropDownList *list() const
-    {
-        return static_cast<DropDownList *>(widget());
-    }
-    QString chosen() const
-    {
-        return list()->currentText();
-    }
-    QAccessibleInterface *chosenItem() const
-    {
-        QAccessibleInterface *view = QAccessible::queryAccessibleInterface(list()->view());
-        const int row = list()->currentIndex();
-        return view && row >= 0 && row < view->childCount() ? view->child(row) : nullptr;
-    }
+    DropDownList *list() const { return static_cast<DropDownList *>(widget()); }
+    QString chosen() const { return list()->currentText(); }
 };
+
+void *DropDownListAccessible::interface_cast(QAccessible::InterfaceType type)
+{
+    if (type == QAccessible::TextInterface)
+        return static_cast<QAccessibleTextInterface *>(this);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+    if (type == QAccessible::SelectionInterface)
+        return static_cast<QAccessibleSelectionInterface *>(this);
+#endif
+    return QAccessibleWidget::interface_cast(type);
+}
 
 // Qt's own interface for a line edit reports an empty run of text attributes at every offset; a
 // screen reader that reads a box by its runs then drops the last character ("Ann" is heard as

@@ -13,6 +13,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QScreen>
 
 #include <algorithm>
@@ -103,29 +104,13 @@ QFont typeface(const QString &face)
     if (const auto found = known.constFind(face); found != known.cend())
         return *found;
     installSubstitutions();
-    const QStringList words = face.split(u' ', Qt::SkipEmptyParts);
-    QStringList family;
-    qreal points = 8.25;
-    bool bold = false;
-    bool underline = false;
-    bool sized = false;
-    for (const QString &word : words) {
-        bool number = false;
-        const qreal value = word.toDouble(&number);
-        if (number && !sized) {
-            points = value;
-            sized = true;
-        } else if (!sized) {
-            family << word;
-        } else {
-            bold = bold || word == u"bold";
-            underline = underline || word == u"underline";
-        }
-    }
-    QFont font(family.join(u' '));
-    font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
-    font.setBold(bold);
-    font.setUnderline(underline);
+    // The family's words, then the size, then the styles.
+    const qsizetype size = face.indexOf(QRegularExpression(u" [0-9]"_s));
+    const QStringList rest = size < 0 ? QStringList() : face.mid(size + 1).split(u' ');
+    QFont font(face.left(size));
+    font.setPixelSize(int(std::lround((size < 0 ? 8.25 : rest[0].toDouble()) * 96.0 / 72.0)));
+    font.setBold(rest.contains(u"bold"_s));
+    font.setUnderline(rest.contains(u"underline"_s));
     known.insert(face, font);
     return font;
 }
