@@ -194,16 +194,13 @@ Contents read(const QString &path, qsizetype limit, Trust trust)
     ::close(fd);
 #else
     Q_UNUSED(trust);
-    const QFileInfo entry(path);
-    if (!entry.exists())
-        return contents;
-    contents.state = Contents::State::Unusable;
     QFile file(path);
-    if (entry.isFile() && file.open(QIODevice::ReadOnly)) {
-        const QByteArray bytes = file.read(limit + 1);
-        if (bytes.size() <= limit)
-            contents = {Contents::State::File, bytes};
-    }
+    if (!file.exists())
+        return contents;
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.read(limit + 1) : QByteArray();
+    contents = {bytes.size() <= limit && file.error() == QFile::NoError ? Contents::State::File
+                                                                         : Contents::State::Unusable,
+                bytes};
 #endif
     return contents;
 }
@@ -276,29 +273,16 @@ bool write(const QString &path, const QByteArray &bytes, QString *reason, Trust 
     return true;
 #else
     Q_UNUSED(trust);
-    const QFileInfo entry(path);
-    if (entry.exists() && !entry.isFile()) {
-        *reason = entry.isDir() ? u"It is a folder, not a file."_s : u"It is not a regular file."_s;
-        return false;
-    }
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        *reason = file.errorString();
-        return false;
-    }
-    const bool whole = file.write(bytes) == bytes.size();
-    if (!whole || (stillSo && !stillSo())) {
-        *reason = whole ? Changed : file.errorString();
+    const bool whole = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    const bool unchanged = whole && (!stillSo || stillSo());
+    if (!unchanged)
         file.cancelWriting();
-        file.commit();
-        return false;
-    }
-    if (!file.commit()) {
-        *reason = file.errorString();
-        return false;
-    }
-    return true;
+    if (file.commit())
+        return true;
+    *reason = whole && !unchanged ? Changed : file.errorString();
+    return false;
 #endif
 }
 

@@ -88,11 +88,15 @@ ExitWindow::ExitWindow(Services &services, QWidget *parent)
     m_ui->Label2->setText(appeals()[appealIndex(m_services.draw())]);
     theme::applyDesign(this);
 
-    // A check box drawn as a push button: it never stays down (see visitToggled).
+    // A check box drawn as a push button that never stays down. Toggled rather than clicked: a
+    // screen reader's toggle action changes the state without a click, and must open the page too.
     m_ui->Check1->setCursor(linkCursor());
-    // Toggled rather than clicked: a screen reader's toggle action changes the state without a
-    // click, and must open the page too.
-    connect(m_ui->Check1, &QPushButton::toggled, this, &ExitWindow::visitToggled);
+    connect(m_ui->Check1, &QPushButton::toggled, this, [this](bool ticked) {
+        if (!ticked)
+            return;
+        m_ui->Check1->setChecked(false);
+        links::open(webaddresses::HomePage);
+    });
     connect(m_ui->cmdClose, &QPushButton::clicked, this, [this] { m_services.endProgram(); });
     connect(m_ui->cmdSubmit, &QPushButton::clicked, this, &ExitWindow::submit);
     connect(m_ui->lblGoToHome, &LinkLabel::clicked, this,
@@ -161,14 +165,6 @@ void ExitWindow::submit()
             referralAddress(webaddresses::ReferAFriendPage, values, webaddresses::ProductHomePage)))
         m_services.critical(this, u"This web page cannot be opened: its address is too long for "
                                   u"the web browser."_s);
-}
-
-void ExitWindow::visitToggled(bool ticked)
-{
-    if (!ticked)
-        return;
-    m_ui->Check1->setChecked(false);
-    links::open(webaddresses::HomePage);
 }
 
 bool ExitWindow::eventFilter(QObject *watched, QEvent *event)

@@ -36,7 +36,6 @@ protected:
 private:
     void prepareFields();
     void submit();
-    void visitToggled(bool ticked);
     bool refuseBlank(QWidget *field);
 
     struct Field

@@ -40,6 +40,12 @@ const SaveKind Picture{u"Save Reading as Picture"_s, u"PNG pictures (*.png)"_s, 
 const SaveKind Pdf{u"Save Reading as PDF"_s, u"PDF documents (*.pdf)"_s, u"pdf"_s,
                    QStandardPaths::DocumentsLocation, u"a PDF"_s};
 
+// "Planetarch - Mars", the name offered for a saved reading, without its extension.
+QString suggestedName(const ArchetypeReading &reading)
+{
+    return u"Planetarch - "_s + archetypeOf(reading.planet).name.toString();
+}
+
 // Asks where to save a reading of this kind and writes what content makes there, or says why it
 // could not. The bytes are made first, so that the writer can check every one of them.
 void save(const ArchetypeReading &reading, Services &services, QWidget *parent,
@@ -95,10 +101,6 @@ void copy(const ArchetypeReading &reading, qreal devicePixelRatio)
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
-QString suggestedName(const ArchetypeReading &reading)
-{
-    return u"Planetarch - "_s + archetypeOf(reading.planet).name.toString();
-}
 
 void saveAsPicture(const ArchetypeReading &reading, qreal devicePixelRatio, Services &services,
                    QWidget *parent)

@@ -22,9 +22,6 @@ namespace readingexport {
 // Text (readingText's lines) and picture on the clipboard.
 void copy(const ArchetypeReading &reading, qreal devicePixelRatio);
 
-// "Planetarch - Mars", the name offered for a saved reading, without its extension.
-QString suggestedName(const ArchetypeReading &reading);
-
 // Ask where to save, starting in the user's Pictures (or Documents) folder, and write a PNG, or
 // the printed page as a PDF. A file that cannot be written gets a message over parent with the
 // reason. Pictures have twice the pixels of a screen of the given ratio: sharp wherever they land.

@@ -33,11 +33,6 @@ QPushButton *ResultPanel::againButton() const
     return m_ui->cmdBack;
 }
 
-void ResultPanel::showReading(const ArchetypeReading &reading)
-{
-    showReading(reading, devicePixelRatio());
-}
-
 void ResultPanel::showReading(const ArchetypeReading &reading, qreal pictureRatio)
 {
     const auto rows = reading.rows();

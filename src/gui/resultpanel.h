@@ -32,7 +32,7 @@ public:
     explicit ResultPanel(QWidget *parent = nullptr);
     ~ResultPanel() override;
 
-    void showReading(const ArchetypeReading &reading);
+    void showReading(const ArchetypeReading &reading) { showReading(reading, devicePixelRatio()); }
     QPushButton *againButton() const;
 
     // The one drawing of a reading that leaves the screen (picture, PDF, print-out): the panel as

@@ -80,22 +80,6 @@ Services::Services()
 {
 }
 
-void Services::critical(QWidget *parent, const QString &text) const
-{
-    present(parent, {text, messages::Icon::Critical, messages::Buttons::Ok});
-}
-
-void Services::information(QWidget *parent, const QString &text) const
-{
-    present(parent, {text, messages::Icon::Information, messages::Buttons::Ok});
-}
-
-bool Services::question(QWidget *parent, const QString &text) const
-{
-    return present(parent, {text, messages::Icon::Information, messages::Buttons::YesNo}) ==
-           messages::Answer::Yes;
-}
-
 void Services::endProgram()
 {
     if (std::exchange(m_ending, true))

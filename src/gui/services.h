@@ -51,11 +51,21 @@ public:
     Q_DISABLE_COPY_MOVE(Services)
 
     // An input error: the stop icon and one OK button.
-    void critical(QWidget *parent, const QString &text) const;
+    void critical(QWidget *parent, const QString &text) const
+    {
+        present(parent, {text, messages::Icon::Critical, messages::Buttons::Ok});
+    }
     // A notice: the information icon and one OK button.
-    void information(QWidget *parent, const QString &text) const;
+    void information(QWidget *parent, const QString &text) const
+    {
+        present(parent, {text, messages::Icon::Information, messages::Buttons::Ok});
+    }
     // A Yes/No question with the information icon; true when the answer is Yes.
-    bool question(QWidget *parent, const QString &text) const;
+    bool question(QWidget *parent, const QString &text) const
+    {
+        return present(parent, {text, messages::Icon::Information, messages::Buttons::YesNo}) ==
+               messages::Answer::Yes;
+    }
 
     // The program's one way to end: closes every window that is open (their close handlers run),
     // then endProcess. A nested call from a close handler returns at once.

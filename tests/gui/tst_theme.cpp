@@ -83,7 +83,7 @@ void TestTheme::everyNamedTypefaceIsApplied()
     QVERIFY(named > 20);
     // Captions are drawn in their own typeface: the controls inside keep the window's font.
     const auto *frame = main.findChild<CaptionedFrame *>(u"fraName"_s);
-    QCOMPARE(frame->captionTypeface(), u"Verdana 8.25 bold"_s);
+    QCOMPARE(frame->property("captionTypeface").toString(), u"Verdana 8.25 bold"_s);
     QVERIFY(!main.findChild<QWidget *>(u"txtName"_s)->font().bold());
 }
 

@@ -16,25 +16,6 @@ CaptionedFrame::CaptionedFrame(QWidget *parent) : QWidget(parent)
     installAccessibility();
 }
 
-void CaptionedFrame::setCaption(const QString &caption)
-{
-    m_caption = caption;
-    update();
-}
-
-void CaptionedFrame::setCaptionColour(const QColor &colour)
-{
-    m_captionColour = colour;
-    update();
-}
-
-void CaptionedFrame::setCaptionTypeface(const QString &face)
-{
-    m_captionTypeface = face;
-    m_captionFont = theme::typeface(face);
-    update();
-}
-
 void CaptionedFrame::setSummary(const QString &summary)
 {
     if (summary == m_summary)
@@ -55,7 +36,8 @@ void CaptionedFrame::setSummary(const QString &summary)
 void CaptionedFrame::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QFontMetrics metrics(m_captionFont);
+    const QFont font = theme::typeface(m_captionTypeface);
+    const QFontMetrics metrics(font);
     const int lineY = m_caption.isEmpty() ? 0 : metrics.height() / 2;
 
     // Etched: a shadow line with a light line one pixel below and to the right.
@@ -67,7 +49,7 @@ void CaptionedFrame::paintEvent(QPaintEvent *)
 
     if (m_caption.isEmpty())
         return;
-    painter.setFont(m_captionFont);
+    painter.setFont(font);
     const QRect text(8, 0, metrics.horizontalAdvance(m_caption) + 4, metrics.height());
     painter.fillRect(text, palette().color(QPalette::Window));
     painter.setPen(m_captionColour);

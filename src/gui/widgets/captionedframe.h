@@ -13,20 +13,16 @@ namespace planetarch {
 class CaptionedFrame : public QWidget
 {
     Q_OBJECT
-    Q_PROPERTY(QString caption READ caption WRITE setCaption)
-    Q_PROPERTY(QColor captionColour READ captionColour WRITE setCaptionColour)
-    Q_PROPERTY(QString captionTypeface READ captionTypeface WRITE setCaptionTypeface)
+    // The forms set these before the frame is first drawn.
+    Q_PROPERTY(QString caption MEMBER m_caption)
+    Q_PROPERTY(QColor captionColour MEMBER m_captionColour)
+    Q_PROPERTY(QString captionTypeface MEMBER m_captionTypeface)
     Q_PROPERTY(QString summary READ summary WRITE setSummary)
 
 public:
     explicit CaptionedFrame(QWidget *parent = nullptr);
 
     QString caption() const { return m_caption; }
-    void setCaption(const QString &caption);
-    QColor captionColour() const { return m_captionColour; }
-    void setCaptionColour(const QColor &colour);
-    QString captionTypeface() const { return m_captionTypeface; }
-    void setCaptionTypeface(const QString &face);
     // What the frame shows, in a sentence or two for a screen reader; never drawn.
     QString summary() const { return m_summary; }
     void setSummary(const QString &summary);
@@ -38,7 +34,6 @@ private:
     QString m_caption;
     QColor m_captionColour = Qt::white;
     QString m_captionTypeface;
-    QFont m_captionFont;
     QString m_summary;
 };
 

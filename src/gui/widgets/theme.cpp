@@ -95,6 +95,12 @@ void fitLabel(QLabel *label)
                       std::max(label->height(), label->heightForWidth(label->width())));
 }
 
+void centreOnScreen(QWidget *window)
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        window->move(screen->availableGeometry().center() - window->rect().center());
+}
+
 } // namespace
 
 QFont typeface(const QString &face)
@@ -146,11 +152,6 @@ void applyDesign(QWidget *window)
     centreOnScreen(window);
 }
 
-void centreOnScreen(QWidget *window)
-{
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        window->move(screen->availableGeometry().center() - window->rect().center());
-}
 
 QIcon programIcon()
 {

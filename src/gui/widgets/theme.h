@@ -33,8 +33,6 @@ void applyDesign(QWidget *window);
 // Fonts, colours and sizes of a widget and everything in it, from the properties its form names.
 void applyLooks(QWidget *widget);
 
-void centreOnScreen(QWidget *window);
-
 // The program's icon, at every size the pictures offer.
 QIcon programIcon();
 
