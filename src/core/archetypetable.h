@@ -16,20 +16,12 @@ namespace planetarch {
 enum class Planet { Sun, Moon, Mars, Venus, Mercury, Jupiter, Saturn, Uranus, Neptune, Pluto };
 inline constexpr int PlanetCount = 10;
 
+// clang-format off
 enum class Sign {
-    Aries,
-    Taurus,
-    Gemini,
-    Cancer,
-    Leo,
-    Virgo,
-    Libra,
-    Scorpio,
-    Sagittarius,
-    Capricorn,
-    Aquarius,
-    Pisces,
+    Aries, Taurus, Gemini, Cancer, Leo, Virgo, Libra, Scorpio, Sagittarius, Capricorn, Aquarius,
+    Pisces
 };
+// clang-format on
 inline constexpr int SignCount = 12;
 
 struct PlanetArchetype

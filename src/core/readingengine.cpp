@@ -24,20 +24,18 @@ struct Rulers
 };
 
 // By sign, Aries to Pisces.
-constexpr std::array<Rulers, SignCount> SignRulers{{
-    {Planet::Mars, {}},
-    {Planet::Venus, {}},
-    {Planet::Mercury, {}},
-    {Planet::Moon, {}},
-    {Planet::Sun, {}},
-    {Planet::Mercury, {}},
-    {Planet::Venus, {}},
-    {Planet::Pluto, Planet::Mars},
-    {Planet::Jupiter, {}},
-    {Planet::Saturn, {}},
-    {Planet::Uranus, Planet::Saturn},
-    {Planet::Neptune, Planet::Jupiter},
-}};
+constexpr std::array<Rulers, SignCount> SignRulers{{{Planet::Mars, {}},
+                                                    {Planet::Venus, {}},
+                                                    {Planet::Mercury, {}},
+                                                    {Planet::Moon, {}},
+                                                    {Planet::Sun, {}},
+                                                    {Planet::Mercury, {}},
+                                                    {Planet::Venus, {}},
+                                                    {Planet::Pluto, Planet::Mars},
+                                                    {Planet::Jupiter, {}},
+                                                    {Planet::Saturn, {}},
+                                                    {Planet::Uranus, Planet::Saturn},
+                                                    {Planet::Neptune, Planet::Jupiter}}};
 
 constexpr std::array<QStringView, ArchetypeReading::RowCount> Captions{
     u"Ruling Planet", u"Planetary Archetype", u"Also Known As", u"Keywords", u"Characteristics",

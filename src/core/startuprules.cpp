@@ -17,12 +17,14 @@ constexpr qint64 QuietDays = 14;
 std::optional<QDate> storedDate(const QString &text)
 {
     const QDateTime stamp = QDateTime::fromString(text, Qt::ISODate);
-    if (stamp.isValid())
-        return stamp.date();
-    const QDate date = QDate::fromString(text, Qt::ISODate);
-    if (date.isValid())
-        return date;
-    return std::nullopt;
+    const QDate date = stamp.isValid() ? stamp.date() : QDate::fromString(text, Qt::ISODate);
+    return date.isValid() ? std::optional(date) : std::nullopt;
+}
+
+bool isUsableFolder(QStringView folder)
+{
+    const QString path = folder.toString();
+    return QDir::isAbsolutePath(path) && QDir::cleanPath(path) != u"/";
 }
 
 } // namespace
@@ -43,16 +45,6 @@ std::optional<QString> reminderStamp(const QDateTime &now)
         return std::nullopt;
     return stamp;
 }
-
-namespace {
-
-bool isUsableFolder(QStringView folder)
-{
-    const QString path = folder.toString();
-    return QDir::isAbsolutePath(path) && QDir::cleanPath(path) != u"/";
-}
-
-} // namespace
 
 std::optional<QString> userFolder(QStringView xdgValue, QStringView home, QStringView belowHome)
 {

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "core/wholefile.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>

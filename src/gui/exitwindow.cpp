@@ -26,23 +26,19 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const std::array<QString, 4> &appeals()
-{
-    static const std::array<QString, 4> texts{
-        u"Runevale Softwares, such as this can be created and maintained only with your support. "
-        u"The best way to support Orvanel is to visit Orvanel regularly and take part in the "
-        u"discussions and other activities on the board."_s,
-        u"Visit Orvanel regularly. Support Orvanel by taking part in the discussions and other "
-        u"activities. These softwares cannot be supported and maintained, without you regularly "
-        u"visiting Orvanel"_s,
-        u"Orvanel is a FREE online discussion forum for all things Runevale. To help Orvanel "
-        u"develop and maintain this software visit Orvanel regularly."_s,
-        u"Orvanel needs your help. All you need to do is visit Orvanel regularly and take part in "
-        u"the various discussions and activites to help us maintain and develop more Runevale "
-        u"Softwares."_s,
-    };
-    return texts;
-}
+constexpr std::array<QStringView, 4> Appeals{
+    u"Runevale Softwares, such as this can be created and maintained only with your support. "
+    u"The best way to support Orvanel is to visit Orvanel regularly and take part in the "
+    u"discussions and other activities on the board.",
+    u"Visit Orvanel regularly. Support Orvanel by taking part in the discussions and other "
+    u"activities. These softwares cannot be supported and maintained, without you regularly "
+    u"visiting Orvanel",
+    u"Orvanel is a FREE online discussion forum for all things Runevale. To help Orvanel "
+    u"develop and maintain this software visit Orvanel regularly.",
+    u"Orvanel needs your help. All you need to do is visit Orvanel regularly and take part in "
+    u"the various discussions and activites to help us maintain and develop more Runevale "
+    u"Softwares.",
+};
 
 // The placeholders follow the user moving between fields, not the window losing activation to a
 // message box or the browser (which moves no focus inside the window) or a context menu opening.
@@ -69,9 +65,12 @@ void setFieldText(QWidget *field, const QString &text)
 }
 
 // By verdict, in ReferralVerdict's order.
-constexpr std::array<QStringView, 6> MissingValueMessages{
-    u"", u"Please Enter Your Name", u"Please Enter Your Email", u"Please Enter Your Message",
-    u"Please Enter Your Friend's Name", u"Please Enter Your Friend's Email"};
+constexpr std::array<QStringView, 6> MissingValueMessages{u"",
+                                                          u"Please Enter Your Name",
+                                                          u"Please Enter Your Email",
+                                                          u"Please Enter Your Message",
+                                                          u"Please Enter Your Friend's Name",
+                                                          u"Please Enter Your Friend's Email"};
 
 } // namespace
 
@@ -85,7 +84,7 @@ ExitWindow::ExitWindow(Services &services, QWidget *parent)
     m_ui->Label1->setText(identity::WindowCaption);
     m_ui->Picture1->setPixmap(theme::programIcon().pixmap(32, 32));
     // What the window does when it loads: one of the four appeals, drawn.
-    m_ui->Label2->setText(appeals()[appealIndex(m_services.draw())]);
+    m_ui->Label2->setText(Appeals[std::size_t(appealIndex(m_services.draw()))].toString());
     theme::applyDesign(this);
 
     // A check box drawn as a push button that never stays down. Toggled rather than clicked: a

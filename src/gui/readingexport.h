@@ -9,7 +9,6 @@
 
 #include "core/readingengine.h"
 
-#include <QString>
 
 class QWidget;
 

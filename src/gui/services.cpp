@@ -84,13 +84,12 @@ void Services::endProgram()
 {
     if (std::exchange(m_ending, true))
         return;
+    // Those open now; a window may refuse or already be gone when its turn comes (a close handler
+    // may close another): the others still close.
     QList<QPointer<QWidget>> windows;
     const QWidgetList topLevel = QApplication::topLevelWidgets();
-    for (QWidget *window : topLevel) {
-        if (window->isVisible())
-            windows.append(window);
-    }
-    // A window may refuse or already be gone when its turn comes; the others still close.
+    std::copy_if(topLevel.begin(), topLevel.end(), std::back_inserter(windows),
+                 [](const QWidget *window) { return window->isVisible(); });
     for (const QPointer<QWidget> &window : std::as_const(windows)) {
         if (window)
             window->close();

@@ -304,16 +304,15 @@ public:
         return QAccessibleWidget::interface_cast(type);
     }
 
+    // The program's line edits are never read-only and never hide their text. The name is the
+    // box's own, or its label's.
     QString text(QAccessible::Text t) const override
     {
-        if (t == QAccessible::Value)
-            return edit()->echoMode() == QLineEdit::Normal ? edit()->text() : edit()->displayText();
-        const QString text = QAccessibleWidget::text(t); // the name: its own, or its label's
-        return t == QAccessible::Name && text.isEmpty() ? edit()->placeholderText() : text;
+        return t == QAccessible::Value ? edit()->text() : QAccessibleWidget::text(t);
     }
     void setText(QAccessible::Text t, const QString &text) override
     {
-        if (t == QAccessible::Value && !edit()->isReadOnly())
+        if (t == QAccessible::Value)
             edit()->setText(text);
         else
             QAccessibleWidget::setText(t, text);
@@ -322,10 +321,8 @@ public:
     QAccessible::State state() const override
     {
         QAccessible::State s = QAccessibleWidget::state();
-        s.readOnly = edit()->isReadOnly();
-        s.editable = !s.readOnly;
+        s.editable = true;
         s.selectableText = true;
-        s.passwordEdit = edit()->echoMode() != QLineEdit::Normal;
         return s;
     }
 
@@ -351,12 +348,15 @@ public:
     }
     int cursorPosition() const override { return edit()->cursorPosition(); }
     void setCursorPosition(int position) override { edit()->setCursorPosition(position); }
-    QString text(int start, int end) const override { return shown().mid(start, end - start); }
-    int characterCount() const override { return static_cast<int>(shown().size()); }
+    QString text(int start, int end) const override
+    {
+        return edit()->text().mid(start, end - start);
+    }
+    int characterCount() const override { return static_cast<int>(edit()->text().size()); }
     QRect characterRect(int offset) const override
     {
         const QFontMetrics metrics(edit()->font());
-        const QString text = shown();
+        const QString text = edit()->text();
         const QRect area = edit()->contentsRect().marginsRemoved(edit()->textMargins());
         const int x = area.left() + metrics.horizontalAdvance(text.left(offset));
         const int width = offset < text.size() ? metrics.horizontalAdvance(text.at(offset)) : 1;
@@ -379,14 +379,11 @@ public:
     void insertText(int offset, const QString &text) override { replaceText(offset, offset, text); }
     void replaceText(int start, int end, const QString &text) override
     {
-        if (edit()->isReadOnly())
-            return;
         edit()->setText(edit()->text().replace(start, end - start, text));
     }
 
 private:
     QLineEdit *edit() const { return static_cast<QLineEdit *>(widget()); }
-    QString shown() const { return edit()->displayText(); }
 };
 
 QAccessibleInterface *createInterface(const QString &className, QObject *object)
