@@ -26,14 +26,8 @@ inline constexpr int SignCount = 12;
 
 struct PlanetArchetype
 {
-    QStringView name;
-    QStringView archetype;
-    QStringView alsoKnownAs;
-    QStringView keywords;
-    QStringView characteristics;
-    QStringView ruledSigns;
-    QStringView tarotCard;
-    QStringView detriment;
+    QStringView name, archetype, alsoKnownAs, keywords, characteristics, ruledSigns, tarotCard,
+        detriment;
     bool operator==(const PlanetArchetype &) const = default;
 };
 

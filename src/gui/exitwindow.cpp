@@ -144,15 +144,12 @@ void ExitWindow::submit()
         trimBlanks(fieldText(m_ui->txtName)), trimBlanks(fieldText(m_ui->txtEmail)),
         trimBlanks(fieldText(m_ui->txtMessage)), trimBlanks(fieldText(m_ui->txtFriendName)),
         trimBlanks(fieldText(m_ui->txtFriendEmail))};
-    switch (checkAddresses(values.senderEmail, values.friendEmail)) {
-    case AddressVerdict::NotDistinct:
-        m_services.critical(this, u"Please Enter Distinct Email Addresses"_s);
+    if (const AddressVerdict verdict = checkAddresses(values.senderEmail, values.friendEmail);
+        verdict != AddressVerdict::Valid) {
+        m_services.critical(this, verdict == AddressVerdict::NotDistinct
+                                      ? u"Please Enter Distinct Email Addresses"_s
+                                      : u"Please Enter Proper Email Address"_s);
         return;
-    case AddressVerdict::Improper:
-        m_services.critical(this, u"Please Enter Proper Email Address"_s);
-        return;
-    case AddressVerdict::Valid:
-        break;
     }
     if (const ReferralVerdict verdict = checkReferral(values); verdict != ReferralVerdict::Valid) {
         m_services.critical(this, MissingValueMessages[std::size_t(verdict)].toString());

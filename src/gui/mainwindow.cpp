@@ -111,22 +111,19 @@ ResultPanel *MainWindow::resultPanel()
 
 bool MainWindow::validateEntry()
 {
-    switch (checkEntry(m_ui->txtName->text(), m_ui->cboDate->currentIndex(),
-                       m_ui->cboMonth->currentIndex(), m_ui->cboYear->currentText().toInt())) {
-    case EntryVerdict::Valid:
-        return true;
-    case EntryVerdict::BlankName:
+    const EntryVerdict verdict =
+        checkEntry(m_ui->txtName->text(), m_ui->cboDate->currentIndex(),
+                   m_ui->cboMonth->currentIndex(), m_ui->cboYear->currentText().toInt());
+    if (verdict == EntryVerdict::BlankName) {
         m_services.critical(this, u"Please Enter Name"_s);
         m_ui->txtName->setFocus();
-        return false;
-    case EntryVerdict::NoSuchFebruaryDay:
-        m_services.information(this, u"Please Enter Correct Date Or Month!"_s);
-        return false;
-    case EntryVerdict::NoSuchThirtyFirst:
-        m_services.information(this, u"Please Enter Correct Date Or Month !"_s);
-        return false;
+    } else if (verdict != EntryVerdict::Valid) {
+        // The two texts differ by a blank, as designed.
+        m_services.information(this, verdict == EntryVerdict::NoSuchFebruaryDay
+                                         ? u"Please Enter Correct Date Or Month!"_s
+                                         : u"Please Enter Correct Date Or Month !"_s);
     }
-    return false;
+    return verdict == EntryVerdict::Valid;
 }
 
 void MainWindow::proceed()

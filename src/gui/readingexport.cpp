@@ -28,9 +28,7 @@ namespace {
 // What a save command asks for and what it calls the file.
 struct SaveKind
 {
-    QString title;
-    QString filter;
-    QString suffix;
+    QString title, filter, suffix;
     QStandardPaths::StandardLocation folder;
     QString kindOfFile; // in the message when it fails: "a picture"
 };
@@ -100,7 +98,6 @@ void copy(const ArchetypeReading &reading, qreal devicePixelRatio)
     data->setImageData(picture(reading, devicePixelRatio));
     QGuiApplication::clipboard()->setMimeData(data);
 }
-
 
 void saveAsPicture(const ArchetypeReading &reading, qreal devicePixelRatio, Services &services,
                    QWidget *parent)

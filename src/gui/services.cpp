@@ -31,10 +31,8 @@ messages::Answer showMessageBox(QWidget *parent, const messages::Message &messag
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(question ? QMessageBox::Yes : QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);
-    const int answer = box.exec();
-    if (!question)
-        return messages::Answer::Ok;
-    return answer == QMessageBox::Yes ? messages::Answer::Yes : messages::Answer::No;
+    const bool yes = box.exec() == QMessageBox::Yes;
+    return !question ? messages::Answer::Ok : yes ? messages::Answer::Yes : messages::Answer::No;
 }
 
 QString showSaveDialog(QWidget *parent, const QString &title, const QString &filter,

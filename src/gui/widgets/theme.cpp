@@ -25,17 +25,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-void installSubstitutions()
-{
-    static const bool installed = [] {
-        const QString nearest = u"DejaVu Sans"_s;
-        QFont::insertSubstitution(u"Verdana"_s, nearest);
-        QFont::insertSubstitution(u"MS Sans Serif"_s, nearest);
-        return true;
-    }();
-    Q_UNUSED(installed);
-}
-
 // Fields, lists and buttons draw their text and face in their own palette roles.
 bool hasOwnFace(const QWidget *widget)
 {
@@ -109,7 +98,9 @@ QFont typeface(const QString &face)
     static QHash<QString, QFont> known;
     if (const auto found = known.constFind(face); found != known.cend())
         return *found;
-    installSubstitutions();
+    // Once is enough, more is harmless: Qt keeps each substitute once.
+    QFont::insertSubstitution(u"Verdana"_s, u"DejaVu Sans"_s);
+    QFont::insertSubstitution(u"MS Sans Serif"_s, u"DejaVu Sans"_s);
     // The family's words, then the size, then the styles.
     const qsizetype size = face.indexOf(QRegularExpression(u" [0-9]"_s));
     const QStringList rest = size < 0 ? QStringList() : face.mid(size + 1).split(u' ');
