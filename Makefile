@@ -29,7 +29,8 @@ DIST_DIR := $(BUILD)
 DEBIANS_PACKAGES := mmdebstrap
 
 .PHONY: all deps bench-deps fuzz-deps screenreader-deps wayland-deps configure build run test check-asan \
-        fuzz check-screenreader check-wayland check-debians dist ci bench package screenshots clean
+        fuzz check-screenreader check-wayland check-debians check-reproducible dist ci bench package \
+        screenshots clean
 
 all: build
 
@@ -125,8 +126,13 @@ check-debians: debians-deps
 	  $(SUDO) sh packaging/check-debian.sh $$flag $$release $(BUILD)/debian-$$release || exit 1; \
 	done
 
+# The package of the last commit built from two clones (other folder, other file times): the same
+# bytes, no RUNPATH, and nothing lintian (-EviIL +pedantic) calls an error or a warning.
+check-reproducible: deps
+	@sh packaging/check-package.sh .
+
 # What CI runs.
-ci: test check-asan fuzz check-screenreader check-wayland check-debians
+ci: test check-asan fuzz check-screenreader check-wayland check-reproducible check-debians
 
 # Start-up against the floor program, and one reading; on Xvfb when there is no display.
 bench: bench-deps configure
