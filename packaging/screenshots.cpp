@@ -3,12 +3,15 @@
 
 // Renders the program's windows to PNG for the README and the software centre:
 // `make screenshots` writes docs/screenshots/. The windows are the real ones, under the offscreen
-// platform, so nothing appears on screen and no settings or lock are touched.
+// platform, so nothing appears on screen and no settings or lock are touched. The reading saved as
+// a picture, as File > Save Reading as Picture writes it, lands beside them as reading.png.
 
-#include "core/randomdraw.h"
+#include "core/readingengine.h"
 #include "gui/aboutdialog.h"
 #include "gui/exitwindow.h"
 #include "gui/mainwindow.h"
+#include "gui/readingexport.h"
+#include "gui/services.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -71,10 +74,11 @@ int main(int argc, char *argv[])
     const bool scaled = app.devicePixelRatio() > 1.0;
     const QDir folder(app.arguments().at(1));
     folder.mkpath(u"."_s);
-    randomdraw::setSource([] { return 0.3f; }); // always the same appeal in the exit window
+    Services services;
+    services.draw = [] { return 0.3f; }; // always the same banner and appeal
 
     bool ok = true;
-    MainWindow main;
+    MainWindow main(services);
     main.findChild<QLineEdit *>(u"txtName"_s)->setText(u"Ann"_s);
     main.findChild<QComboBox *>(u"cboMonth"_s)->setCurrentText(u"November"_s);
     main.findChild<QComboBox *>(u"cboYear"_s)->setCurrentText(u"1980"_s);
@@ -89,7 +93,19 @@ int main(int argc, char *argv[])
     AboutDialog about;
     ok &= save(&about, folder, u"about.png"_s, log);
 
-    ExitWindow exitWindow;
+    ExitWindow exitWindow(services);
     ok &= save(&exitWindow, folder, u"exit.png"_s, log);
+
+    const QString picture = folder.filePath(u"reading.png"_s);
+    services.chooseSavePath = [&picture](QWidget *, const QString &, const QString &,
+                                         const QString &) { return picture; };
+    services.present = [&ok, &log](QWidget *, const messages::Message &message) {
+        log << "FAILED " << message.text << '\n';
+        ok = false;
+        return messages::Answer::Ok;
+    };
+    const int november = 10;
+    readingexport::saveAsPicture(*readingengine::readingFor(1, november), 1.0, services, nullptr);
+    log << "wrote " << picture << '\n';
     return ok ? 0 : 1;
 }
