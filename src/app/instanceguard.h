@@ -34,10 +34,10 @@ public:
     // all.
     bool acquire();
 
+private:
     // "example.planetarch.Planetarch.1000": the abstract name for this user.
     static QString name();
 
-private:
 #ifdef Q_OS_LINUX
     int m_socket = -1;
     std::unique_ptr<QSocketNotifier> m_callers;

@@ -21,10 +21,11 @@ std::optional<QDate> storedDate(const QString &text)
     return date.isValid() ? std::optional(date) : std::nullopt;
 }
 
+// Judged cleaned: Qt calls ":/.." absolute (a resource path), and cleans it to ".".
 bool isUsableFolder(QStringView folder)
 {
-    const QString path = folder.toString();
-    return QDir::isAbsolutePath(path) && QDir::cleanPath(path) != u"/";
+    const QString path = QDir::cleanPath(folder.toString());
+    return QDir::isAbsolutePath(path) && !path.startsWith(u':') && path != u"/";
 }
 
 } // namespace

@@ -221,6 +221,10 @@ void TestStartupRules::userFolder_data()
     QTest::newRow("HOME is the root") << QString() << u"/"_s << QString();
     QTest::newRow("XDG is the root, HOME empty") << u"//"_s << u""_s << QString();
     QTest::newRow("a relative HOME") << QString() << u"."_s << QString();
+    // Qt takes a leading ":" for its resources, "absolute"; cleaned, ":/.." is "." (the cwd).
+    QTest::newRow("a resource path as HOME") << QString() << u":/.."_s << QString();
+    QTest::newRow("a resource path as XDG folder")
+        << u":/conf"_s << u"/home/ann"_s << u"/home/ann/.config"_s;
 }
 
 void TestStartupRules::userFolder()
