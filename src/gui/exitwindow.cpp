@@ -18,6 +18,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QShortcut>
 #include <QTimer>
 
 namespace planetarch {
@@ -97,6 +98,9 @@ ExitWindow::ExitWindow(Services &services, QWidget *parent)
         links::open(webaddresses::HomePage);
     });
     connect(m_ui->cmdClose, &QPushButton::clicked, this, [this] { m_services.endProgram(); });
+    // Escape does what the close box does.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &QWidget::close);
     connect(m_ui->cmdSubmit, &QPushButton::clicked, this, &ExitWindow::submit);
     connect(m_ui->lblGoToHome, &LinkLabel::clicked, this,
             [] { links::open(webaddresses::SoftwareSuitePage); });

@@ -32,12 +32,16 @@ MainWindow::MainWindow(Services &services, QWidget *parent)
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     m_ui->setupUi(this);
+    m_donate = m_ui->mnuDonate->text();
     m_ui->Label14->setText(m_ui->Label14->text().arg(QUrl(webaddresses::HomePage).host()));
     m_ui->Picture1->setPixmap(theme::loadPicture(u":/star.png"_s, devicePixelRatio()));
     theme::applyDesign(this);
 
     m_ui->txtName->setMaxLength(limits::NameLength);
     m_ui->txtName->installEventFilter(this);
+    // The platform's keys, beside the designed texts.
+    m_ui->mnuOnline->setShortcut(QKeySequence(Qt::Key_F1));
+    m_ui->mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     connectCommands();
 
     // What the window does when it loads: the lists filled (each showing its first item), the
@@ -155,6 +159,9 @@ void MainWindow::showPanel(QWidget *panel)
     m_ui->panels->setCurrentWidget(panel);
     for (QAction *command : {m_ui->mnuCopy, m_ui->mnuSave, m_ui->mnuSavePdf, m_ui->mnuPrint})
         command->setEnabled(panel == m_resultPanel);
+    // While the reading is shown, Alt+D is its button's ("&Do It Once Again"): the menu bar, which
+    // would take it first, gives up Donate's access key until the entry panel is back.
+    m_ui->mnuDonate->setText(panel == m_resultPanel ? QString(m_donate).remove(u'&') : m_donate);
     // Keep the keyboard on something the user can see.
     if (panel == m_resultPanel && (focusWasOnEntry || !focusWidget()))
         m_resultPanel->againButton()->setFocus();

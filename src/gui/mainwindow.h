@@ -58,6 +58,7 @@ private:
     std::optional<ArchetypeReading> m_reading; // the reading on the result panel
     ResultPanel *m_resultPanel = nullptr;      // built for the first reading
     bool m_proceeding = false;                 // a press of the archetype button is being handled
+    QString m_donate;                          // the Donate command's designed text
 };
 
 } // namespace planetarch

@@ -21,9 +21,6 @@ ResultPanel::ResultPanel(QWidget *parent) : CaptionedFrame(parent), m_ui(new Ui:
     m_values = {m_ui->lblResult0, m_ui->lblResult1, m_ui->lblResult2, m_ui->lblResult3,
                 m_ui->lblResult4, m_ui->lblResult5, m_ui->lblResult6, m_ui->lblResult7};
     theme::applyLooks(this);
-    // Alt+D belongs to the Donate command: menus take their access keys before controls do, and
-    // two owners of one key would make it do nothing.
-    m_ui->cmdBack->setShortcut(QKeySequence());
 }
 
 ResultPanel::~ResultPanel() = default;

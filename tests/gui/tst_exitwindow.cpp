@@ -472,6 +472,7 @@ void TestExitWindow::closingEndsTheProgram_data()
     QTest::newRow("Exit button") << u"click"_s;
     QTest::newRow("Alt+X") << u"alt+x"_s;
     QTest::newRow("close box") << u"close"_s;
+    QTest::newRow("Escape, in a field") << u"escape"_s;
 }
 
 void TestExitWindow::closingEndsTheProgram()
@@ -481,6 +482,8 @@ void TestExitWindow::closingEndsTheProgram()
         QTest::mouseClick(m_window->findChild<QPushButton *>(u"cmdClose"_s), Qt::LeftButton);
     else if (how == u"alt+x"_s)
         QTest::keyClick(m_window.get(), Qt::Key_X, Qt::AltModifier);
+    else if (how == u"escape"_s)
+        QTest::keyClick(field(u"txtFriendName"_s), Qt::Key_Escape);
     else
         m_window->close();
     QTRY_COMPARE(m_processEnds, 1);

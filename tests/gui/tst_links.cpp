@@ -13,6 +13,7 @@
 #include "support/urlrecorder.h"
 
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -36,6 +37,7 @@ private slots:
 
     void commands_data();
     void commands();
+    void f1OpensTheHelp();
     void helpIsThePageBesideTheProgram_data();
     void helpIsThePageBesideTheProgram();
     void donateActsFromTheMenuBar();
@@ -62,6 +64,7 @@ private:
 void TestLinks::init()
 {
     m_services = std::make_unique<Services>();
+    m_services->draw = [] { return 0.95f; }; // the banner strip as built: co-branding in front
     m_window = new MainWindow(*m_services);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window));
@@ -131,6 +134,17 @@ void TestLinks::commands()
     QCOMPARE(urls.addresses(), (QStringList{address, address}));
     QCOMPARE(name->text(), u"Ann"_s);
     QVERIFY(m_window->findChild<QWidget *>(u"fraMain"_s)->isVisible());
+}
+
+// F1 opens the help, as Help > Online Help (which shows the key) does.
+void TestLinks::f1OpensTheHelp()
+{
+    UrlRecorder urls;
+    QDesktopServices::setUrlHandler(u"file"_s, &urls, "open");
+    QTest::keyClick(m_window, Qt::Key_F1);
+    QDesktopServices::unsetUrlHandler(u"file"_s);
+    QCOMPARE(m_window->findChild<QAction *>(u"mnuOnline"_s)->shortcut(), QKeySequence(u"F1"_s));
+    QCOMPARE(urls.addresses(), QStringList{links::helpPage(QCoreApplication::applicationDirPath())});
 }
 
 void TestLinks::helpIsThePageBesideTheProgram_data()

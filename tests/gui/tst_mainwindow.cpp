@@ -2,10 +2,12 @@
 // SPDX-License-Identifier: MIT
 #include "core/entryrules.h"
 #include "core/readingengine.h"
+#include "core/webaddresses.h"
 #include "gui/mainwindow.h"
 #include "support/archetypes.h"
 #include "support/messagerecorder.h"
 #include "support/textfit.h"
+#include "support/urlrecorder.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -60,6 +62,8 @@ private slots:
     void secondReadingReplacesTheFirst();
     void tabOrder();
     void hiddenPanelKeepsItsAccessKeysToItself();
+    void altDIsTheShownPanels_data();
+    void altDIsTheShownPanels();
     void everyTextFitsItsRectangle();
 
 private:
@@ -87,6 +91,7 @@ private:
 
 void TestMainWindow::init()
 {
+    m_services.draw = [] { return 0.95f; }; // the same banner every time
     m_window = new MainWindow(m_services);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window));
@@ -480,6 +485,30 @@ void TestMainWindow::hiddenPanelKeepsItsAccessKeysToItself()
     QTRY_VERIFY(!proceed->isDown());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_G, Qt::AltModifier);
     QVERIFY(!proceed->isDown());
+}
+
+void TestMainWindow::altDIsTheShownPanels_data()
+{
+    QTest::addColumn<bool>("reading");  // the result panel in front
+    QTest::addColumn<QStringList>("opened");
+    QTest::newRow("entry panel: Donate") << false << QStringList{webaddresses::DonatePage};
+    QTest::newRow("result panel: Do It Once Again") << true << QStringList();
+}
+
+void TestMainWindow::altDIsTheShownPanels()
+{
+    QFETCH(bool, reading);
+    QFETCH(QStringList, opened);
+    MessageRecorder messages(m_services);
+    UrlRecorder urls;
+    if (reading) {
+        enter({u"Ann"_s, 1, u"May"_s, 1980});
+        press();
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_D, Qt::AltModifier);
+    QTRY_COMPARE(urls.addresses(), opened);
+    QTRY_COMPARE(panelInFront()->objectName(), u"fraMain"_s); // the button (animated) went back
+    QCOMPARE(child<QAction>(u"mnuDonate"_s)->text().contains(u'&'), true);
 }
 
 void TestMainWindow::everyTextFitsItsRectangle()

@@ -52,6 +52,7 @@ void TestShutdown::init()
 {
     m_processEnds = 0;
     m_services = std::make_unique<Services>();
+    m_services->draw = [] { return 0.95f; }; // the same banner every time
     m_services->endProcess = [this] { ++m_processEnds; };
     m_window = new MainWindow(*m_services);
     m_window->setAttribute(Qt::WA_DeleteOnClose);
@@ -68,18 +69,23 @@ void TestShutdown::cleanup()
 
 void TestShutdown::closingHandsOverToTheExitWindow_data()
 {
-    QTest::addColumn<bool>("throughTheMenu");
-    QTest::newRow("File > Exit") << true;
-    QTest::newRow("close box, Alt+F4 or session end") << false;
+    QTest::addColumn<QString>("how");
+    QTest::newRow("File > Exit") << u"menu"_s;
+    QTest::newRow("Ctrl+Q, as the menu shows") << u"Ctrl+Q"_s;
+    QTest::newRow("close box, Alt+F4 or session end") << u"close"_s;
 }
 
 void TestShutdown::closingHandsOverToTheExitWindow()
 {
-    QFETCH(bool, throughTheMenu);
-    if (throughTheMenu)
+    QFETCH(QString, how);
+    if (how == u"menu"_s) {
         QVERIFY(chooseMenuItem(m_window, u"mnuFile"_s, u"mnuExit"_s));
-    else
+    } else if (how == u"close"_s) {
         m_window->close();
+    } else {
+        QCOMPARE(m_window->findChild<QAction *>(u"mnuExit"_s)->shortcut(), QKeySequence(how));
+        QTest::keyClick(m_window, Qt::Key_Q, Qt::ControlModifier);
+    }
 
     QTRY_VERIFY(!m_window || !m_window->isVisible());
     const QList<ExitWindow *> shown = exitWindows();

@@ -84,10 +84,15 @@ void fitLabel(QLabel *label)
                       std::max(label->height(), label->heightForWidth(label->width())));
 }
 
+// In the middle of the screen, but never with its top-left corner (and the title bar's buttons)
+// off it: a window wider or taller than the screen hangs from its top-left.
 void centreOnScreen(QWidget *window)
 {
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        window->move(screen->availableGeometry().center() - window->rect().center());
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        const QPoint centred = area.center() - window->rect().center();
+        window->move(std::max(centred.x(), area.left()), std::max(centred.y(), area.top()));
+    }
 }
 
 } // namespace
