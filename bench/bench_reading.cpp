@@ -123,7 +123,9 @@ int main(int argc, char *argv[])
     std::vector<double> picture;
     std::vector<double> pdf;
     {
-        const ArchetypeReading reading = *readingengine::readingFor(1, 0);
+        const PersonalReading reading{u"Ann"_s, u"1 January 1980"_s,
+                                      *readingengine::readingFor(1, 0)};
+        QString lastFolder;
         QTemporaryDir folder;
         Services services;
         services.chooseSavePath = [&folder](QWidget *, const QString &, const QString &,
@@ -133,15 +135,15 @@ int main(int argc, char *argv[])
         for (int sample = 0; sample < samples; ++sample) {
             QElapsedTimer timer;
             timer.start();
-            readingexport::saveAsPicture(reading, 1.0, services, nullptr);
+            readingexport::saveAsPicture(reading, 1.0, lastFolder, services, nullptr);
             picture.push_back(double(timer.nsecsElapsed()) / 1e6);
             timer.start();
-            readingexport::saveAsPdf(reading, services, nullptr);
+            readingexport::saveAsPdf(reading, lastFolder, services, nullptr);
             pdf.push_back(double(timer.nsecsElapsed()) / 1e6);
         }
         std::printf("Saved: a %lld-byte picture, a %lld-byte PDF\n\n",
-                    QFileInfo(folder.filePath(u"Planetarch - Saturn.png"_s)).size(),
-                    QFileInfo(folder.filePath(u"Planetarch - Saturn.pdf"_s)).size());
+                    QFileInfo(folder.filePath(u"Ann - Saturn.png"_s)).size(),
+                    QFileInfo(folder.filePath(u"Ann - Saturn.pdf"_s)).size());
     }
 
     std::printf("One reading on %s, %d samples (milliseconds)\n\n",

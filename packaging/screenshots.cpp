@@ -105,7 +105,10 @@ int main(int argc, char *argv[])
         return messages::Answer::Ok;
     };
     const int november = 10;
-    readingexport::saveAsPicture(*readingengine::readingFor(1, november), 1.0, services, nullptr);
+    const PersonalReading ann{u"Ann"_s, u"1 November 1980"_s,
+                              *readingengine::readingFor(1, november)};
+    QString lastFolder;
+    readingexport::saveAsPicture(ann, 1.0, lastFolder, services, nullptr);
     log << "wrote " << picture << '\n';
     return ok ? 0 : 1;
 }

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "core/readingengine.h"
 
+#include "core/text.h"
+
 #include <QStringList>
 
 namespace planetarch {
@@ -69,6 +71,26 @@ QString readingText(const ArchetypeReading &reading, ReadingText form)
         }
     }
     return form == ReadingText::Lines ? parts.join(u'\n') + u'\n' : parts.join(u' ');
+}
+
+QString headingOf(const PersonalReading &personal)
+{
+    return trimBlanks(personal.name) + u", born "_s + personal.birthDate + u" - "_s +
+           nameOf(personal.reading.sign).toString();
+}
+
+QString fileNameOf(const PersonalReading &personal)
+{
+    QString name = personal.name;
+    name.removeIf([](QChar c) {
+        return c.unicode() < 0x20 || c.unicode() == 0x7f || QStringView(u"/\\:*?\"<>|").contains(c);
+    });
+    while (!name.isEmpty() && (name.front() == u' ' || name.front() == u'.'))
+        name.remove(0, 1);
+    while (!name.isEmpty() && (name.back() == u' ' || name.back() == u'.'))
+        name.chop(1);
+    return (name.isEmpty() ? u"Planetarch"_s : name) + u" - "_s +
+           archetypeOf(personal.reading.planet).name.toString();
 }
 
 namespace readingengine {

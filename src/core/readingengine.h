@@ -37,6 +37,24 @@ struct ArchetypeReading
     bool operator==(const ArchetypeReading &) const = default;
 };
 
+// A reading as it is taken along (copied, saved, printed): whose it is, with the name as typed and
+// the date of birth as picked in the lists.
+struct PersonalReading
+{
+    QString name;      // "Ann"
+    QString birthDate; // "1 November 1980"
+    ArchetypeReading reading;
+    bool operator==(const PersonalReading &) const = default;
+};
+
+// "Ann, born 1 November 1980 - Scorpio": the heading of every reading taken along.
+QString headingOf(const PersonalReading &personal);
+
+// "Ann - Mars": the name a saved reading is offered under, without its extension. What a file name
+// cannot hold on any system (/ \ : * ? " < > |, control characters) is left out, as are blanks and
+// dots at either end; a name with nothing left gives "Planetarch - Mars".
+QString fileNameOf(const PersonalReading &personal);
+
 // The reading as text, in one of the two forms the program hands on.
 enum class ReadingText {
     Lines,     // "Ruling Planet: MARS", a line each, for the clipboard

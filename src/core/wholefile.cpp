@@ -198,7 +198,7 @@ Contents read(const QString &path, qsizetype limit, Trust trust)
         return contents;
     const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.read(limit + 1) : QByteArray();
     contents = {bytes.size() <= limit && file.error() == QFile::NoError ? Contents::State::File
-                                                                         : Contents::State::Unusable,
+                                                                        : Contents::State::Unusable,
                 bytes};
 #endif
     return contents;

@@ -69,15 +69,14 @@ void MainWindow::connectCommands()
                 take(*m_reading);
         });
     };
-    onReading(m_ui->mnuCopy,
-              [this](const ArchetypeReading &r) { readingexport::copy(r, devicePixelRatio()); });
-    onReading(m_ui->mnuSave, [this](const ArchetypeReading &r) {
-        readingexport::saveAsPicture(r, devicePixelRatio(), m_services, this);
+    using Reading = const PersonalReading &;
+    onReading(m_ui->mnuCopy, [this](Reading r) { readingexport::copy(r, devicePixelRatio()); });
+    onReading(m_ui->mnuSave, [this](Reading r) {
+        readingexport::saveAsPicture(r, devicePixelRatio(), m_saveFolder, m_services, this);
     });
     onReading(m_ui->mnuSavePdf,
-              [this](const ArchetypeReading &r) { readingexport::saveAsPdf(r, m_services, this); });
-    onReading(m_ui->mnuPrint,
-              [this](const ArchetypeReading &r) { readingexport::print(r, m_services, this); });
+              [this](Reading r) { readingexport::saveAsPdf(r, m_saveFolder, m_services, this); });
+    onReading(m_ui->mnuPrint, [this](Reading r) { readingexport::print(r, m_services, this); });
     connect(m_ui->mnuAbout, &QAction::triggered, this, [this] {
         // Built afresh for each showing; the main window takes no input until it is closed.
         // open() rather than exec(): the command returns at once, so a screen reader that
@@ -136,9 +135,14 @@ void MainWindow::proceed()
     if (!validateEntry())
         return;
     // The lists offer only the twelve months, so there is always a reading.
-    m_reading = readingengine::readingFor(m_ui->cboDate->currentIndex() + 1,
-                                          m_ui->cboMonth->currentIndex());
-    resultPanel()->showReading(*m_reading);
+    const auto reading = readingengine::readingFor(m_ui->cboDate->currentIndex() + 1,
+                                                   m_ui->cboMonth->currentIndex());
+    m_reading =
+        PersonalReading{m_ui->txtName->text(),
+                        m_ui->cboDate->currentText() + u' ' + m_ui->cboMonth->currentText() + u' ' +
+                            m_ui->cboYear->currentText(),
+                        *reading};
+    resultPanel()->showReading(*reading);
     showPanel(m_resultPanel);
 }
 

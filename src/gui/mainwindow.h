@@ -55,10 +55,11 @@ private:
 
     Services &m_services;
     std::unique_ptr<Ui::MainWindow> m_ui;
-    std::optional<ArchetypeReading> m_reading; // the reading on the result panel
-    ResultPanel *m_resultPanel = nullptr;      // built for the first reading
-    bool m_proceeding = false;                 // a press of the archetype button is being handled
-    QString m_donate;                          // the Donate command's designed text
+    std::optional<PersonalReading> m_reading; // the reading on the result panel, and whose
+    QString m_saveFolder;                     // where the last reading was saved
+    ResultPanel *m_resultPanel = nullptr;     // built for the first reading
+    bool m_proceeding = false;                // a press of the archetype button is being handled
+    QString m_donate;                         // the Donate command's designed text
 };
 
 } // namespace planetarch

@@ -9,7 +9,7 @@
 
 #include "core/readingengine.h"
 
-
+class QString;
 class QWidget;
 
 namespace planetarch {
@@ -18,18 +18,20 @@ class Services;
 
 namespace readingexport {
 
-// Text (readingText's lines) and picture on the clipboard.
-void copy(const ArchetypeReading &reading, qreal devicePixelRatio);
+// Text (the heading, then readingText's lines) and picture on the clipboard.
+void copy(const PersonalReading &personal, qreal devicePixelRatio);
 
-// Ask where to save, starting in the user's Pictures (or Documents) folder, and write a PNG, or
-// the printed page as a PDF. A file that cannot be written gets a message over parent with the
-// reason. Pictures have twice the pixels of a screen of the given ratio: sharp wherever they land.
-void saveAsPicture(const ArchetypeReading &reading, qreal devicePixelRatio, Services &services,
-                   QWidget *parent);
-void saveAsPdf(const ArchetypeReading &reading, Services &services, QWidget *parent);
+// Ask where to save, as "Ann - Mars.png" or ".pdf" in folder (the user's Pictures, or Documents,
+// while it is empty), and write a PNG, or the printed page as a PDF; folder then keeps where it
+// went. A file that cannot be written gets a message over parent with the reason. Pictures have
+// twice the pixels of a screen of the given ratio: sharp wherever they land.
+void saveAsPicture(const PersonalReading &personal, qreal devicePixelRatio, QString &folder,
+                   Services &services, QWidget *parent);
+void saveAsPdf(const PersonalReading &personal, QString &folder, Services &services,
+               QWidget *parent);
 
 // Asks for a printer and prints the reading; files come from the save commands only.
-void print(const ArchetypeReading &reading, Services &services, QWidget *parent);
+void print(const PersonalReading &personal, Services &services, QWidget *parent);
 
 } // namespace readingexport
 } // namespace planetarch

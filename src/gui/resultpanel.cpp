@@ -55,15 +55,30 @@ void ResultPanel::showReading(const ArchetypeReading &reading, qreal pictureRati
     box->resize(picture.deviceIndependentSize().toSize() + QSize(border, border));
 }
 
-void ResultPanel::paint(QPainter &painter, const QRectF &target, const ArchetypeReading &reading)
+namespace {
+
+// A band over the panel, in its face and caption colour, as tall as the panel's caption row.
+constexpr int HeadingHeight = 24;
+
+} // namespace
+
+void ResultPanel::paint(QPainter &painter, const QRectF &target, const PersonalReading &personal)
 {
     ResultPanel panel;
     panel.againButton()->hide();
-    panel.showReading(reading, 2.0);
-    const QSizeF size = QSizeF(panel.size()).scaled(target.size(), Qt::KeepAspectRatio);
+    panel.showReading(personal.reading, 2.0);
+    const QSizeF size = QSizeF(paintedSize()).scaled(target.size(), Qt::KeepAspectRatio);
     painter.save();
-    painter.translate(target.center() - QPointF(size.width(), size.height()) / 2);
-    painter.scale(size.width() / panel.width(), size.height() / panel.height());
+    painter.translate(target.left() + (target.width() - size.width()) / 2, target.top());
+    painter.scale(size.width() / paintedSize().width(), size.height() / paintedSize().height());
+    const QRect band(0, 0, panel.width(), HeadingHeight);
+    painter.fillRect(band, panel.palette().color(QPalette::Window));
+    // In the looks of the panel's own caption.
+    painter.setPen(panel.property("captionColour").value<QColor>());
+    painter.setFont(theme::typeface(panel.property("captionTypeface").toString()));
+    painter.drawText(band.adjusted(8, 0, -8, 0),
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, headingOf(personal));
+    painter.translate(0, HeadingHeight);
     // Recorded first: a widget rendered straight onto a printer becomes one big bitmap, recorded
     // drawing commands keep their text as text.
     QPicture drawing;
@@ -76,9 +91,9 @@ void ResultPanel::paint(QPainter &painter, const QRectF &target, const Archetype
     painter.restore();
 }
 
-QSize ResultPanel::designedSize()
+QSize ResultPanel::paintedSize()
 {
-    static const QSize size = ResultPanel().size();
+    static const QSize size = ResultPanel().size() + QSize(0, HeadingHeight);
     return size;
 }
 

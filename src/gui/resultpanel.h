@@ -35,12 +35,12 @@ public:
     void showReading(const ArchetypeReading &reading) { showReading(reading, devicePixelRatio()); }
     QPushButton *againButton() const;
 
-    // The one drawing of a reading that leaves the screen (picture, PDF, print-out): the panel as
-    // it shows the reading, without its button, its planet from the sharpest drawing, scaled to
-    // fit target and centred in it.
-    static void paint(QPainter &painter, const QRectF &target, const ArchetypeReading &reading);
-    // The panel's size in its form.
-    static QSize designedSize();
+    // The one drawing of a reading that leaves the screen (picture, PDF, print-out): its heading
+    // over the panel as it shows the reading, without its button, its planet from the sharpest
+    // drawing; scaled to fit target, centred across it and from its top.
+    static void paint(QPainter &painter, const QRectF &target, const PersonalReading &personal);
+    // The size of that drawing, in the design's pixels.
+    static QSize paintedSize();
 
 private:
     void showReading(const ArchetypeReading &reading, qreal pictureRatio);

@@ -35,6 +35,8 @@ private slots:
     void readingPerSign();
     void readingText_data();
     void readingText();
+    void headingAndFileName_data();
+    void headingAndFileName();
 };
 
 void TestReadingEngine::signOfBirthDate_data()
@@ -180,6 +182,34 @@ void TestReadingEngine::readingText()
     QFETCH(ReadingText, form);
     QFETCH(QString, text);
     QCOMPARE(planetarch::readingText(*readingengine::readingFor(1, month), form), text);
+}
+
+void TestReadingEngine::headingAndFileName_data()
+{
+    QTest::addColumn<QString>("name"); // born 1 November 1980: Scorpio, Mars
+    QTest::addColumn<QString>("heading");
+    QTest::addColumn<QString>("fileName");
+    QTest::newRow("as typed") << u"Ann"_s << u"Ann, born 1 November 1980 - Scorpio"_s
+                              << u"Ann - Mars"_s;
+    QTest::newRow("blanks around") << u"  Ann Lee "_s << u"Ann Lee, born 1 November 1980 - Scorpio"_s
+                                   << u"Ann Lee - Mars"_s;
+    // Pasted through the menu, which the name's key filter does not see.
+    QTest::newRow("what no file name holds")
+        << u"A/n\\n:*?\"<>|\t."_s << u"A/n\\n:*?\"<>|\t., born 1 November 1980 - Scorpio"_s
+        << u"Ann - Mars"_s;
+    QTest::newRow("nothing left") << u"../.."_s << u"../.., born 1 November 1980 - Scorpio"_s
+                                  << u"Planetarch - Mars"_s;
+}
+
+void TestReadingEngine::headingAndFileName()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, heading);
+    QFETCH(QString, fileName);
+    const PersonalReading personal{name, u"1 November 1980"_s,
+                                   *readingengine::readingFor(1, month("November"))};
+    QCOMPARE(headingOf(personal), heading);
+    QCOMPARE(fileNameOf(personal), fileName);
 }
 
 QTEST_APPLESS_MAIN(TestReadingEngine)

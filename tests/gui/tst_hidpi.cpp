@@ -101,6 +101,9 @@ void TestHiDpi::textsFit()
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         QCOMPARE(textsThatDoNotFit(window), QStringList());
+        // Wider than the screen or not, the title bar's start is on it.
+        QVERIFY2(window->screen()->availableGeometry().contains(window->geometry().topLeft()),
+                 qPrintable(window->objectName()));
     }
     main.findChild<QLineEdit *>(u"txtName"_s)->setText(u"Ann"_s);
     main.findChild<QPushButton *>(u"cmdProceed"_s)->click();

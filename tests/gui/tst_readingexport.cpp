@@ -59,19 +59,27 @@ bool hasPink(const QImage &image, const QRect &area)
     return false;
 }
 
-// What every picture of a reading is: the panel at twice the screen's pixels, on its own black
-// face, the values in their pink, and where the panel has its button, the face alone.
+// Every export's heading, for read()'s entry.
+const QString Heading = u"Ann, born 1 November 1900 - Scorpio"_s;
+
+// What every picture of a reading is: at twice the screen's pixels, the heading in white over the
+// panel (24 pixels down) on its own black face, the values in their pink, and where the panel has
+// its button, the face alone.
 bool isThePanelWithoutItsButton(const QImage &image)
 {
     const qreal ratio = 2 * qApp->devicePixelRatio();
-    const QRect button(QPointF(297 * ratio, 248 * ratio).toPoint(), QSize(280, 25) * ratio);
+    const QRect button(QPointF(297 * ratio, (248 + 24) * ratio).toPoint(), QSize(280, 25) * ratio);
     bool faceOnly = true;
     for (int y = button.top(); y <= button.bottom(); y += 3) {
         for (int x = button.left(); x <= button.right(); x += 3)
             faceOnly = faceOnly && image.pixelColor(x, y) == QColor(Qt::black);
     }
-    return image.size() == QSize(587, 287) * ratio && image.pixelColor(4, 100) == Qt::black &&
-           hasPink(image, QRect(QPoint(320, 44), QSize(80, 24))) && faceOnly; // "MARS" at 2x
+    bool headingInWhite = false;
+    for (int x = 16; x < 200 && !headingInWhite; ++x)
+        headingInWhite = image.pixelColor(x, int(12 * ratio)) == QColor(Qt::white);
+    return image.size() == QSize(587, 287 + 24) * ratio && image.pixelColor(4, 100) == Qt::black &&
+           hasPink(image, QRect(QPoint(320, 44 + 48), QSize(80, 24))) && faceOnly &&
+           headingInWhite; // "MARS" at 2x
 }
 
 } // namespace
@@ -97,6 +105,7 @@ private slots:
     void pageHoldsTheReadingAsText();
     void printingSaysWhatHappened_data();
     void printingSaysWhatHappened();
+    void saveDialogRemembersTheFolder();
 
 private:
     void read(const QString &month); // Ann, 1st of the month, 1980
@@ -178,7 +187,7 @@ void TestReadingExport::commandsOnlyWhileTheReadingIsShown()
     QCOMPARE(onPanel, commands);
     // Ctrl+C on the reading copies the reading.
     QTest::keyClick(m_window, Qt::Key_C, Qt::ControlModifier);
-    QVERIFY(QApplication::clipboard()->text().startsWith(u"Ruling Planet: MARS\n"_s));
+    QVERIFY(QApplication::clipboard()->text().contains(u"\nRuling Planet: MARS\n"_s));
 
     QTest::mouseClick(panel()->againButton(), Qt::LeftButton);
     QCOMPARE(enabled(), QList<bool>(4, false));
@@ -193,7 +202,8 @@ void TestReadingExport::copyPutsTextAndPicture()
 
     const int november = 10;
     QCOMPARE(data->text(),
-             readingText(*readingengine::readingFor(1, november), ReadingText::Lines));
+             Heading + u"\n\n"_s +
+                 readingText(*readingengine::readingFor(1, november), ReadingText::Lines));
     // The same picture as a saved one.
     QVERIFY(isThePanelWithoutItsButton(qvariant_cast<QImage>(data->imageData())));
 }
@@ -202,7 +212,7 @@ void TestReadingExport::saveWritesASharpPng_data()
 {
     QTest::addColumn<QString>("chosen");  // file name in a folder of the row's, or a full path
     QTest::addColumn<QString>("written"); // what lands there; empty: nothing, and a message
-    QTest::newRow("as suggested") << u"Planetarch - Mars.png"_s << u"Planetarch - Mars.png"_s;
+    QTest::newRow("as suggested") << u"Ann - Mars.png"_s << u"Ann - Mars.png"_s;
     QTest::newRow("a folder nobody can write") << u"/proc/planetarch-reading.png"_s << QString();
     // The longest name a folder holds, over an old file of that name.
     const QString longest = QString(251, u'n') + u".png"_s;
@@ -230,7 +240,7 @@ void TestReadingExport::saveWritesASharpPng()
     QVERIFY(chooseMenuItem(m_window, u"mnuFile"_s, u"mnuSave"_s));
 
     const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    QVERIFY2(suggested.endsWith(u"/Planetarch - Mars.png"_s), qPrintable(suggested));
+    QVERIFY2(suggested.endsWith(u"/Ann - Mars.png"_s), qPrintable(suggested));
     QVERIFY(suggested.startsWith(pictures) || suggested.startsWith(QDir::homePath()));
     if (written.isEmpty()) {
         QCOMPARE(messages.shown.size(), 1);
@@ -495,6 +505,7 @@ void TestReadingExport::pageHoldsTheReadingAsText()
     const QString page = QString::fromUtf8(text.readAllStandardOutput()).simplified();
     const int february = 1;
     const ArchetypeReading saturn = *readingengine::readingFor(1, february);
+    QVERIFY2(page.startsWith(u"Ann, born 1 February 1900 - Aquarius"_s), qPrintable(page));
     for (const ArchetypeReading::Row &row : saturn.rows()) {
         QVERIFY2(page.contains(row.caption), qPrintable(row.caption));
         QVERIFY2(page.contains(row.value.simplified()), qPrintable(row.value));
@@ -503,6 +514,47 @@ void TestReadingExport::pageHoldsTheReadingAsText()
     fonts.start(u"pdffonts"_s, {pdf});
     QVERIFY(fonts.waitForFinished(20000) && fonts.exitCode() == 0);
     QVERIFY(QString::fromUtf8(fonts.readAllStandardOutput()).contains(u"DejaVuSans"_s));
+
+    // Laid out for paper: at 72 dots to the inch, 20 mm margins are 57 dots; the reading spans
+    // the width between them (A4: 595 dots), from the top margin down.
+    QProcess raster;
+    raster.start(u"pdftoppm"_s, {u"-r"_s, u"72"_s, u"-gray"_s, u"-singlefile"_s, pdf, pdf});
+    QVERIFY(raster.waitForFinished(20000) && raster.exitCode() == 0);
+    const QImage sheet(pdf + u".pgm"_s);
+    QRect ink;
+    for (int y = 0; y < sheet.height(); ++y) {
+        for (int x = 0; x < sheet.width(); ++x) {
+            if (qGray(sheet.pixel(x, y)) < 128)
+                ink |= QRect(x, y, 1, 1);
+        }
+    }
+    QCOMPARE(sheet.width(), 595);
+    QVERIFY2(qAbs(ink.left() - 57) <= 2 && qAbs(ink.top() - 57) <= 2 &&
+                 qAbs(ink.right() - (595 - 57)) <= 2 && ink.height() < sheet.height() / 2,
+             qPrintable(u"%1,%2 %3x%4"_s.arg(ink.x()).arg(ink.y()).arg(ink.width()).arg(ink.height())));
+}
+
+void TestReadingExport::saveDialogRemembersTheFolder()
+{
+    read(u"November"_s);
+    QStringList offered;
+    QTemporaryDir elsewhere;
+    m_services->chooseSavePath = [&](QWidget *, const QString &, const QString &,
+                                     const QString &suggested) {
+        offered << suggested;
+        return elsewhere.filePath(QFileInfo(suggested).fileName());
+    };
+    MessageRecorder messages(*m_services);
+    for (const QString &command : {u"mnuSave"_s, u"mnuSavePdf"_s, u"mnuSave"_s})
+        QVERIFY(chooseMenuItem(m_window, u"mnuFile"_s, command));
+    QCOMPARE(messages.shown.size(), 0);
+    // The first time the picture goes to Pictures (or home); then both go where it was saved.
+    QCOMPARE(QFileInfo(offered[0]).path(),
+             QDir(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)).exists()
+                 ? QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)
+                 : QDir::homePath());
+    QCOMPARE(offered.mid(1), (QStringList{elsewhere.filePath(u"Ann - Mars.pdf"_s),
+                                          elsewhere.filePath(u"Ann - Mars.png"_s)}));
 }
 
 QTEST_MAIN(TestReadingExport)
