@@ -11,6 +11,8 @@
 #include "gui/widgets/captionedframe.h"
 #include "gui/widgets/theme.h"
 
+#include <QAbstractButton>
+#include <QLineEdit>
 #include <QTest>
 
 using namespace planetarch;
@@ -24,6 +26,8 @@ private slots:
     void typeface_data();
     void typeface();
     void everyNamedTypefaceIsApplied();
+    void fixedTextColoursStayReadable_data();
+    void fixedTextColoursStayReadable();
 };
 
 void TestTheme::typeface_data()
@@ -85,6 +89,58 @@ void TestTheme::everyNamedTypefaceIsApplied()
     const auto *frame = main.findChild<CaptionedFrame *>(u"fraName"_s);
     QCOMPARE(frame->property("captionTypeface").toString(), u"Verdana 8.25 bold"_s);
     QVERIFY(!main.findChild<QWidget *>(u"txtName"_s)->font().bold());
+}
+
+void TestTheme::fixedTextColoursStayReadable_data()
+{
+    QTest::addColumn<bool>("dark");
+    QTest::newRow("light desktop palette") << false;
+    QTest::newRow("dark desktop palette") << true; // as qt6ct's "darker" scheme with Fusion
+}
+
+// Every text colour the forms fix is at least 4.5:1 against its face, wherever that face is left
+// to the desktop; the visit button's stays the design's blue.
+void TestTheme::fixedTextColoursStayReadable()
+{
+    QFETCH(bool, dark);
+    const QPalette before = QApplication::palette();
+    if (dark) {
+        QPalette palette(QColor(53, 53, 53), QColor(42, 42, 42)); // button, window
+        palette.setColor(QPalette::Base, QColor(25, 25, 25));
+        palette.setColor(QPalette::Text, Qt::white);
+        palette.setColor(QPalette::WindowText, Qt::white);
+        palette.setColor(QPalette::ButtonText, Qt::white);
+        QApplication::setPalette(palette);
+    }
+    Services services;
+    MainWindow main(services);
+    AboutDialog about;
+    ExitWindow exitWindow(services);
+    QStringList unreadable;
+    for (QWidget *window : std::initializer_list<QWidget *>{&main, &about, &exitWindow}) {
+        QList<QWidget *> widgets = window->findChildren<QWidget *>();
+        for (const QWidget *widget : std::as_const(widgets)) {
+            const QVariant text = widget->property("foreground");
+            const auto role = qobject_cast<const QAbstractButton *>(widget) ? QPalette::Button
+                              : qobject_cast<const QLineEdit *>(widget)     ? QPalette::Base
+                                                                            : QPalette::Window;
+            // A button's or field's face is its own; a label shows what is behind it.
+            bool leftToTheDesktop = text.isValid();
+            for (const QWidget *w = widget; w && leftToTheDesktop;
+                 w = role == QPalette::Window ? w->parentWidget() : nullptr)
+                leftToTheDesktop = !w->property("background").isValid();
+            const qreal ratio = theme::contrast(text.value<QColor>(), widget->palette().color(role));
+            if (leftToTheDesktop && ratio < 4.5)
+                unreadable << u"%1 %2:1"_s.arg(widget->objectName()).arg(ratio, 0, 'f', 1);
+        }
+    }
+    auto *visit = exitWindow.findChild<QAbstractButton *>(u"Check1"_s);
+    const QColor face = visit->palette().color(QPalette::Button);
+    QApplication::setPalette(before);
+    QCOMPARE(unreadable, QStringList());
+    QCOMPARE(visit->palette().color(QPalette::ButtonText), QColor(0, 0, 192));
+    if (!dark) // nothing changes where the desktop's face already suits the text
+        QCOMPARE(face, before.color(QPalette::Button));
 }
 
 QTEST_MAIN(TestTheme)

@@ -36,11 +36,21 @@ bool hasOwnFace(const QWidget *widget)
 void applyColours(QWidget *widget)
 {
     const QVariant foreground = widget->property("foreground");
-    const QVariant background = widget->property("background");
+    QVariant background = widget->property("background");
     if (!foreground.isValid() && !background.isValid())
         return;
     QPalette palette = widget->palette();
     const bool face = hasOwnFace(widget);
+    // A text colour the design fixes on a face it leaves to the desktop: under a dark desktop
+    // palette the face takes the light colour the design was drawn on, so the text stays
+    // readable. Under a light one nothing changes.
+    const QPalette::ColorRole faceRole = !face ? QPalette::Window
+                                         : qobject_cast<const QAbstractButton *>(widget)
+                                             ? QPalette::Button
+                                             : QPalette::Base;
+    if (foreground.isValid() && !background.isValid() &&
+        contrast(foreground.value<QColor>(), palette.color(faceRole)) < 4.5)
+        background = QColor(face && faceRole == QPalette::Base ? Qt::white : QColor(240, 240, 240));
     if (foreground.isValid()) {
         const auto colour = foreground.value<QColor>();
         palette.setColor(QPalette::WindowText, colour);
@@ -96,6 +106,20 @@ void centreOnScreen(QWidget *window)
 }
 
 } // namespace
+
+qreal contrast(const QColor &first, const QColor &second)
+{
+    const auto luminance = [](const QColor &colour) {
+        const auto linear = [](qreal value) {
+            return value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+               0.0722 * linear(colour.blueF());
+    };
+    const qreal a = luminance(first) + 0.05;
+    const qreal b = luminance(second) + 0.05;
+    return std::max(a, b) / std::min(a, b);
+}
 
 QFont typeface(const QString &face)
 {

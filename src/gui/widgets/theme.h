@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QPixmap>
 #include <QString>
@@ -32,6 +33,9 @@ QFont typeface(const QString &face);
 void applyDesign(QWidget *window);
 // Fonts, colours and sizes of a widget and everything in it, from the properties its form names.
 void applyLooks(QWidget *widget);
+
+// The contrast ratio of two colours as WCAG 2 measures it, from 1 to 21.
+qreal contrast(const QColor &first, const QColor &second);
 
 // The program's icon, at every size the pictures offer.
 QIcon programIcon();
