@@ -105,6 +105,7 @@ ExitWindow::ExitWindow(Services &services, QWidget *parent)
     connect(m_ui->lblGoToHome, &LinkLabel::clicked, this,
             [] { links::open(webaddresses::SoftwareSuitePage); });
     prepareFields();
+    setTabOrder(m_ui->txtMessage, m_ui->lblGoToHome); // the link after the designed controls
     m_ui->cmdClose->setFocus();
 }
 

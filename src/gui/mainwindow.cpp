@@ -39,6 +39,10 @@ MainWindow::MainWindow(Services &services, QWidget *parent)
 
     m_ui->txtName->setMaxLength(limits::NameLength);
     m_ui->txtName->installEventFilter(this);
+    // The links come after the designed controls in the Tab order.
+    QWidget *previous = m_ui->cmdProceed;
+    for (QWidget *link : {m_ui->Label14, m_ui->lblFullBrand, m_ui->lblCobrand})
+        setTabOrder(std::exchange(previous, link), link);
     // The platform's keys, beside the designed texts.
     m_ui->mnuOnline->setShortcut(QKeySequence(Qt::Key_F1));
     m_ui->mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -106,6 +110,7 @@ ResultPanel *MainWindow::resultPanel()
         m_resultPanel = new ResultPanel;
         m_ui->panels->addWidget(m_resultPanel);
         connect(m_resultPanel->againButton(), &QPushButton::clicked, this, &MainWindow::back);
+        setTabOrder(m_ui->cmdProceed, m_resultPanel->againButton()); // before the links
         m_resultPanel->setContextMenuPolicy(Qt::ActionsContextMenu);
         m_resultPanel->addActions({m_ui->mnuCopy, m_ui->mnuSave, m_ui->mnuSavePdf, m_ui->mnuPrint});
     }

@@ -355,13 +355,14 @@ void TestExitWindow::fullMessageTakesNoMoreTyping()
 void TestExitWindow::tabOrder()
 {
     QStringList visited;
-    for (int step = 0; step < 10; ++step) {
+    for (int step = 0; step < 11; ++step) {
         visited << QApplication::focusWidget()->objectName();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    QCOMPARE(visited, (QStringList{u"cmdClose"_s, u"Check1"_s, u"Picture1"_s, u"txtName"_s,
-                                   u"cmdSubmit"_s, u"txtEmail"_s, u"txtFriendEmail"_s,
-                                   u"txtFriendName"_s, u"txtMessage"_s, u"cmdClose"_s}));
+    QCOMPARE(visited,
+             (QStringList{u"cmdClose"_s, u"Check1"_s, u"Picture1"_s, u"txtName"_s, u"cmdSubmit"_s,
+                          u"txtEmail"_s, u"txtFriendEmail"_s, u"txtFriendName"_s, u"txtMessage"_s,
+                          u"lblGoToHome"_s, u"cmdClose"_s}));
 }
 
 void TestExitWindow::visitButtonOpensTheHomePageEachClick()

@@ -50,6 +50,8 @@ private slots:
     void aboutDescriptionHangsFromItsTop();
     void doubleClickOpensOnce_data();
     void doubleClickOpensOnce();
+    void keysOpenTheFocusedLink_data() { doubleClickOpensOnce_data(); }
+    void keysOpenTheFocusedLink();
     void addressTooLongForTheBrowser_data();
     void addressTooLongForTheBrowser();
     void reportsNeverShowTheAddress();
@@ -144,7 +146,8 @@ void TestLinks::f1OpensTheHelp()
     QTest::keyClick(m_window, Qt::Key_F1);
     QDesktopServices::unsetUrlHandler(u"file"_s);
     QCOMPARE(m_window->findChild<QAction *>(u"mnuOnline"_s)->shortcut(), QKeySequence(u"F1"_s));
-    QCOMPARE(urls.addresses(), QStringList{links::helpPage(QCoreApplication::applicationDirPath())});
+    QCOMPARE(urls.addresses(),
+             QStringList{links::helpPage(QCoreApplication::applicationDirPath())});
 }
 
 void TestLinks::helpIsThePageBesideTheProgram_data()
@@ -264,11 +267,12 @@ void TestLinks::aboutTabOrder()
     QVERIFY(QTest::qWaitForWindowActive(&about));
     QTRY_COMPARE(QApplication::focusWidget(), about.findChild<QWidget *>(u"cmdOK"_s));
     QStringList visited;
-    for (int step = 0; step < 3; ++step) {
+    for (int step = 0; step < 5; ++step) {
         visited << QApplication::focusWidget()->objectName();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    QCOMPARE(visited, (QStringList{u"cmdOK"_s, u"picIcon"_s, u"cmdOK"_s}));
+    QCOMPARE(visited, (QStringList{u"cmdOK"_s, u"picIcon"_s, u"lblHomePage"_s, u"lblCoBrand"_s,
+                                   u"cmdOK"_s}));
 }
 
 void TestLinks::aboutTextsFit()
@@ -322,6 +326,30 @@ void TestLinks::doubleClickOpensOnce()
     QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {},
                       label->mapTo(window, label->rect().center()));
     QCOMPARE(urls.addresses(), (QStringList{address, address}));
+}
+
+// Enter, the keypad's Enter and Space open the link that has the focus; with Alt they do not.
+void TestLinks::keysOpenTheFocusedLink()
+{
+    QFETCH(bool, inAbout);
+    QFETCH(QString, link);
+    QFETCH(QString, address);
+    AboutDialog about(m_window);
+    QWidget *window = m_window;
+    if (inAbout) {
+        about.show();
+        QVERIFY(QTest::qWaitForWindowActive(&about));
+        window = &about;
+    }
+    auto *label = window->findChild<LinkLabel *>(link);
+    label->setFocus(Qt::TabFocusReason);
+    QTRY_VERIFY(label->hasFocus());
+    UrlRecorder urls;
+    QTest::keyClick(label, Qt::Key_Return);
+    QTest::keyClick(label, Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(label, Qt::Key_Space);
+    QTest::keyClick(label, Qt::Key_Return, Qt::AltModifier);
+    QCOMPARE(urls.addresses(), QStringList(3, address));
 }
 
 void TestLinks::addressTooLongForTheBrowser_data()

@@ -12,6 +12,7 @@
 #include "gui/widgets/theme.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
@@ -28,7 +29,46 @@ private slots:
     void everyNamedTypefaceIsApplied();
     void fixedTextColoursStayReadable_data();
     void fixedTextColoursStayReadable();
+    void focusStandsOutOnEveryControl_data() { fixedTextColoursStayReadable_data(); }
+    void focusStandsOutOnEveryControl();
 };
+
+namespace {
+
+void useDarkPalette()
+{
+    QPalette palette(QColor(53, 53, 53), QColor(42, 42, 42)); // button, window
+    palette.setColor(QPalette::Base, QColor(25, 25, 25));
+    palette.setColor(QPalette::Text, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::white);
+    palette.setColor(QPalette::ButtonText, Qt::white);
+    QApplication::setPalette(palette);
+}
+
+// Whether every middle pixel along each side of the control has, within 6 pixels of that side,
+// a pixel that the focus changed by at least 3:1.
+bool ringedAllRound(const QImage &before, const QImage &after)
+{
+    const int w = before.width(), h = before.height();
+    auto changed = [&](int x, int y) {
+        return theme::contrast(before.pixelColor(x, y), after.pixelColor(x, y)) >= 3.0;
+    };
+    for (int along = 0; along < 2; ++along) {
+        const int length = along ? h : w;
+        for (int i = length / 4; i < length * 3 / 4; ++i) {
+            bool near = false, far = false;
+            for (int d = 0; d < 6; ++d) {
+                near = near || (along ? changed(d, i) : changed(i, d));
+                far = far || (along ? changed(w - 1 - d, i) : changed(i, h - 1 - d));
+            }
+            if (!near || !far)
+                return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
 
 void TestTheme::typeface_data()
 {
@@ -104,14 +144,8 @@ void TestTheme::fixedTextColoursStayReadable()
 {
     QFETCH(bool, dark);
     const QPalette before = QApplication::palette();
-    if (dark) {
-        QPalette palette(QColor(53, 53, 53), QColor(42, 42, 42)); // button, window
-        palette.setColor(QPalette::Base, QColor(25, 25, 25));
-        palette.setColor(QPalette::Text, Qt::white);
-        palette.setColor(QPalette::WindowText, Qt::white);
-        palette.setColor(QPalette::ButtonText, Qt::white);
-        QApplication::setPalette(palette);
-    }
+    if (dark)
+        useDarkPalette();
     Services services;
     MainWindow main(services);
     AboutDialog about;
@@ -129,7 +163,8 @@ void TestTheme::fixedTextColoursStayReadable()
             for (const QWidget *w = widget; w && leftToTheDesktop;
                  w = role == QPalette::Window ? w->parentWidget() : nullptr)
                 leftToTheDesktop = !w->property("background").isValid();
-            const qreal ratio = theme::contrast(text.value<QColor>(), widget->palette().color(role));
+            const qreal ratio =
+                theme::contrast(text.value<QColor>(), widget->palette().color(role));
             if (leftToTheDesktop && ratio < 4.5)
                 unreadable << u"%1 %2:1"_s.arg(widget->objectName()).arg(ratio, 0, 'f', 1);
         }
@@ -141,6 +176,51 @@ void TestTheme::fixedTextColoursStayReadable()
     QCOMPARE(visit->palette().color(QPalette::ButtonText), QColor(0, 0, 192));
     if (!dark) // nothing changes where the desktop's face already suits the text
         QCOMPARE(face, before.color(QPalette::Button));
+}
+
+// Every button, link and picture the keyboard reaches shows its focus as a ring that stands out at
+// least 3:1 from what it replaces, on every side, whatever the face.
+void TestTheme::focusStandsOutOnEveryControl()
+{
+    QFETCH(bool, dark);
+    const QPalette before = QApplication::palette();
+    if (dark)
+        useDarkPalette();
+    Services services;
+    services.draw = [] { return 0.95f; };
+    MainWindow main(services);
+    AboutDialog about;
+    ExitWindow exitWindow(services);
+    QStringList plain, checked;
+    for (QWidget *window : std::initializer_list<QWidget *>{&main, &about, &exitWindow}) {
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        auto *elsewhere = window->findChild<QLineEdit *>();
+        const QList<QWidget *> widgets = window->findChildren<QWidget *>();
+        for (QWidget *control : widgets) {
+            if (!control->isVisible() || !(control->focusPolicy() & Qt::TabFocus) ||
+                !(qobject_cast<QAbstractButton *>(control) || qobject_cast<QLabel *>(control)))
+                continue;
+            if (elsewhere)
+                elsewhere->setFocus();
+            else
+                control->clearFocus();
+            QTRY_VERIFY(!control->hasFocus());
+            const QImage unfocused = control->grab().toImage();
+            control->setFocus(Qt::TabFocusReason);
+            QTRY_VERIFY(control->hasFocus());
+            checked << control->objectName();
+            if (!ringedAllRound(unfocused, control->grab().toImage()))
+                plain << control->objectName();
+        }
+        window->hide();
+    }
+    QApplication::setPalette(before);
+    QCOMPARE(plain, QStringList());
+    for (const char *name : {"cmdProceed", "lblCobrand", "cmdOK", "picIcon", "lblHomePage",
+                             "Check1", "Picture1", "cmdSubmit", "lblGoToHome", "cmdClose"})
+        QVERIFY2(checked.contains(QLatin1StringView(name)), name);
 }
 
 QTEST_MAIN(TestTheme)

@@ -6,6 +6,7 @@
 #include "gui/widgets/theme.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPixmap>
 
@@ -23,6 +24,7 @@ LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent)
 {
     setTextFormat(Qt::PlainText);
     setCursor(linkCursor());
+    setFocusPolicy(Qt::TabFocus);
     installAccessibility();
 }
 
@@ -47,6 +49,18 @@ void LinkLabel::mouseDoubleClickEvent(QMouseEvent *event)
     // QWidget would take it for another press, and its release for a second click.
     m_pressed = false;
     event->accept();
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) &&
+        !event->isAutoRepeat() && !(event->modifiers() & ~Qt::KeypadModifier)) {
+        event->accept();
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
 }
 
 } // namespace planetarch
