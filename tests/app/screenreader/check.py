@@ -82,6 +82,10 @@ MAIN = ["Planetarch v1.0 frame."] + ENTRY
 BACK = v(MAIN, [re.compile(r"Planetarch v1\.0( frame)?\.?")] + ENTRY)
 AGAIN = "Do It Once Again push button."
 GET = "Get My Planetary Archetype push button."
+FORUM = ("The Most Popular Online Runevale Discussion Forum. Click Here To Visit "
+         "www.orvanel.example Now. link.")
+BANNER = re.compile(r"(Co-brand this software for your site\. .* co-branding\.|"
+                    r"Home Business Opportunity\. .* Click here for more details\.) link\.?")
 
 s = Session(program)
 try:
@@ -113,6 +117,9 @@ try:
     # Readings by Space, Enter and Alt+G, each heard whole, and the way back.
     s.keys("Tab", "Tab", "Tab")
     expect("Tab to the button", s.keys("Tab"), [GET])
+    # The links come after the button, each heard as a link; the banner is either of two.
+    expect("Tab to the links", s.keys("Tab", "Tab"), [FORUM, BANNER])
+    expect("back to the button", s.keys("shift+Tab", "shift+Tab"), [FORUM, GET])
     moon = reading("MOON", "THE QUEEN", "Capricorn") + [AGAIN]
     expect("a reading by Space", s.keys("space"), moon)
     expect("the way back", s.keys("Return"), ENTRY)
@@ -128,7 +135,7 @@ try:
     expect("a reading by Enter", s.keys("Return"), saturn)
     # The save dialog is heard with the box that has the focus and the name offered in it. The
     # name may be heard as it is put in, before the dialog is.
-    name = "Planetarch - Saturn.png"
+    name = "Al - Saturn.png"
     expect("the save dialog", s.keys("ctrl+s"),
            [Maybe(name), Maybe("selected"), "Save Reading as Picture dialog Files of type:",
             "File name: text.", f"{name} selected.", Maybe(name)])
@@ -155,18 +162,20 @@ try:
                 ["Your e-mail address text."] + v(["Your Email Address."], []),
                 ["Friend's e-mail address text."] + v(["Friend's Email Address."], []),
                 ["Friend's name text."], ["Your message text.", "Your Message."],
+                ["Download Runevale Softwares panel.", "Click Here To Visit Runevale Softwares link."],
                 ["Exit push button."]]
     for step, said in enumerate(forwards):
         expect(f"exit window, Tab {step + 1}", s.keys("Tab"), said)
+    # Back from Exit: the link, then into the form; a frame's name is heard as the focus enters it.
     for step, said in enumerate(reversed(forwards[2:-1])):
-        said = [panel] + said if step == 0 else [w for w in said if w != panel]
+        said = [panel] + said if step == 1 else [w for w in said if w != panel]
         expect(f"exit window, Shift+Tab {step + 1}", s.keys("shift+Tab"), said)
     s.type("Bob")
     s.keys("Tab")
     expect("a filled field", s.keys("shift+Tab"), ["Your name text.", "Bob selected."])
 
     # Exit ends the program cleanly.
-    s.keys(*["Tab"] * 6)
+    s.keys(*["Tab"] * 7)
     s.keys("Return")
     code = s.app.wait(15)
     held = f" @{app_id}.{os.geteuid()}\n" in open("/proc/net/unix").read()
