@@ -3,11 +3,13 @@
 #include "app/instanceguard.h"
 
 #include "core/identity.h"
+#include "core/startuprules.h"
 
 #include <QLockFile>
 #include <QSocketNotifier>
 #include <QStandardPaths>
 #include <QThread>
+#include <QTimer>
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -65,8 +67,9 @@ int newSocket()
 enum class Holder { Us, Unknown, Busy };
 
 // Whose is the name: connects and reads the holder's credentials. Busy while the holder is
-// between bind and listen, or has just ended.
-Holder holderOf(const AbstractAddress &name, uid_t *uid)
+// between bind and listen, or has just ended. With connected, a holder that is ours is left
+// connected there, for the caller to use and close.
+Holder holderOf(const AbstractAddress &name, uid_t *uid, int *connected = nullptr)
 {
     const int fd = newSocket();
     if (fd < 0)
@@ -83,9 +86,74 @@ Holder holderOf(const AbstractAddress &name, uid_t *uid)
     } else if (errno != ECONNREFUSED && errno != EAGAIN) {
         holder = Holder::Unknown;
     }
-    ::close(fd);
+    if (holder == Holder::Us && connected)
+        *connected = fd;
+    else
+        ::close(fd);
     return holder;
 }
+
+bool sameUser(int fd)
+{
+    ucred credentials{};
+    socklen_t size = sizeof credentials;
+    return ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &credentials, &size) == 0 &&
+           credentials.uid == ::geteuid();
+}
+
+// One later copy's connection, read as it comes until its one line, its end, the limit or a
+// second has passed, whichever is first; a copy that only asked who holds the name just closes.
+class Caller final : public QObject
+{
+public:
+    Caller(int fd, const std::function<void(const QByteArray &)> &raise, QObject *parent)
+        : QObject(parent), m_fd(fd), m_notifier(fd, QSocketNotifier::Read), m_raise(raise)
+    {
+        connect(&m_notifier, &QSocketNotifier::activated, this, &Caller::read);
+        QTimer::singleShot(1000, this, &Caller::finish);
+    }
+    ~Caller() override { ::close(m_fd); }
+
+private:
+    void read()
+    {
+        char chunk[RaiseRequestLimit];
+        for (;;) {
+            const ssize_t got =
+                ::recv(m_fd, chunk, size_t(RaiseRequestLimit - m_line.size()), MSG_DONTWAIT);
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
+                return;
+            if (got <= 0)
+                return finish();
+            m_line.append(chunk, got);
+            if (const qsizetype end = m_line.indexOf('\n'); end >= 0) {
+                const std::optional<QByteArray> token =
+                    raiseToken(QByteArrayView(m_line).first(end));
+                finish();
+                if (token && m_raise)
+                    m_raise(*token);
+                return;
+            }
+            if (m_line.size() >= RaiseRequestLimit)
+                return finish();
+        }
+    }
+    void finish()
+    {
+        m_notifier.setEnabled(false);
+        deleteLater();
+    }
+
+    int m_fd;
+    QSocketNotifier m_notifier;
+    const std::function<void(const QByteArray &)> &m_raise;
+    QByteArray m_line;
+};
+
+// Callers read at once; more are turned away until one is done.
+constexpr qsizetype MostCallers = 8;
 
 void warnUnguarded(const QString &why)
 {
@@ -100,8 +168,27 @@ InstanceGuard::InstanceGuard() = default;
 InstanceGuard::~InstanceGuard()
 {
     m_callers.reset();
+    m_listener.reset();
     if (m_socket >= 0)
         ::close(m_socket);
+}
+
+void InstanceGuard::onRaiseRequest(std::function<void(const QByteArray &)> handler)
+{
+    m_raise = std::move(handler);
+}
+
+bool InstanceGuard::askToRaise(const QByteArray &token) const
+{
+    uid_t uid = 0;
+    int fd = -1;
+    if (holderOf(abstractAddress(name()), &uid, &fd) != Holder::Us)
+        return false;
+    const QByteArray request = raiseRequest(token);
+    const bool sent = ::send(fd, request.constData(), size_t(request.size()),
+                             MSG_NOSIGNAL | MSG_DONTWAIT) == request.size();
+    ::close(fd);
+    return sent;
 }
 
 bool InstanceGuard::acquire()
@@ -120,13 +207,19 @@ bool InstanceGuard::acquire()
         if (::bind(fd, reinterpret_cast<const sockaddr *>(&address.address), address.length) == 0 &&
             ::listen(fd, SOMAXCONN) == 0) {
             m_socket = fd;
-            // Later copies only connect to learn who holds the name; they are let go at once, so
-            // the queue of callers never fills.
-            m_callers = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
-            QObject::connect(m_callers.get(), &QSocketNotifier::activated, [fd] {
+            // Every caller is accepted at once, so the queue never fills; only this user's are
+            // heard, and only a few at a time.
+            m_callers = std::make_unique<QObject>();
+            m_listener = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+            QObject::connect(m_listener.get(), &QSocketNotifier::activated, [this, fd] {
                 int caller;
-                while ((caller = ::accept4(fd, nullptr, nullptr, SOCK_CLOEXEC)) >= 0)
-                    ::close(caller);
+                while ((caller = ::accept4(fd, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK)) >=
+                       0) {
+                    if (sameUser(caller) && m_callers->children().size() < MostCallers)
+                        new Caller(caller, m_raise, m_callers.get());
+                    else
+                        ::close(caller);
+                }
             });
             return true;
         }
@@ -156,6 +249,16 @@ bool InstanceGuard::acquire()
 
 InstanceGuard::InstanceGuard() = default;
 InstanceGuard::~InstanceGuard() = default;
+
+// A lock file has no one to ask.
+void InstanceGuard::onRaiseRequest(std::function<void(const QByteArray &)>)
+{
+}
+
+bool InstanceGuard::askToRaise(const QByteArray &) const
+{
+    return false;
+}
 
 bool InstanceGuard::acquire()
 {

@@ -8,6 +8,7 @@
 #include "core/randomdraw.h"
 #include "core/startuprules.h"
 #include "core/webaddresses.h"
+#include "gui/exitwindow.h"
 #include "gui/links.h"
 #include "gui/mainwindow.h"
 #include "gui/services.h"
@@ -29,6 +30,41 @@ namespace {
 
 const QString ReminderGroup = u"UpdateReminder"_s;
 const QString LastReminderKey = u"LastAsked"_s;
+constexpr char ActivationToken[] = "XDG_ACTIVATION_TOKEN";
+
+// What a second start brings forward: a window waiting for an answer (a message, About) before
+// the window under it, then the main window, then the exit window.
+QWidget *windowToBringForward()
+{
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return modal;
+    QWidget *exitWindow = nullptr;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (!window->isVisible())
+            continue;
+        if (qobject_cast<MainWindow *>(window))
+            return window;
+        if (qobject_cast<ExitWindow *>(window))
+            exitWindow = window;
+    }
+    return exitWindow;
+}
+
+void bringForward(const QByteArray &token)
+{
+    QWidget *window = windowToBringForward();
+    if (!window)
+        return;
+    // A minimised window comes back, and so does the one a dialog stands on.
+    for (QWidget *w = window; w; w = w->parentWidget() ? w->parentWidget()->window() : nullptr)
+        w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
+    // Qt's Wayland platform hands the compositor this token as it activates a window.
+    if (!token.isEmpty() && QGuiApplication::platformName().startsWith(u"wayland"_s))
+        qputenv(ActivationToken, token);
+    window->raise();
+    window->activateWindow();
+}
 
 } // namespace
 
@@ -137,11 +173,16 @@ bool startProgram(InstanceGuard &guard, Services &services, const QDateTime &now
                   bool updateReminder)
 {
     if (!guard.acquire()) {
-        // The running copy is left alone: not signalled, not raised.
+        // The desktop's token is for the window the person wants, the running copy's: taken out
+        // before the message can spend it.
+        const QByteArray token = qgetenv(ActivationToken);
+        qunsetenv(ActivationToken);
         services.information(nullptr, u"Application is already running"_s);
+        guard.askToRaise(token);
         services.endProgram();
         return false;
     }
+    guard.onRaiseRequest(bringForward);
     randomdraw::seed(static_cast<quint64>(now.toMSecsSinceEpoch()));
     bool recordLater = false;
     if (updateReminder) {

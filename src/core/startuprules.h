@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QString>
 
@@ -48,5 +49,16 @@ enum class BannerChoice { FullBrand, CoBrand, AsBuilt };
 // 2, 4 and 6 raise the full-branding offer, 1, 3 and 5 the co-branding one; 7 leaves the strip
 // as built (co-branding in front).
 BannerChoice bannerChoice(int coBrandNumber);
+
+// The one request a second copy sends the running one through the single-instance socket: bring
+// your window forward. It carries the desktop's activation token (XDG_ACTIVATION_TOKEN, which a
+// Wayland compositor asks for before it hands over the focus) when there is a usable one: 1 to 200
+// printable ASCII characters without blanks. "RAISE\n" or "RAISE <token>\n".
+QByteArray raiseRequest(QByteArrayView token);
+// The longest request, newline included: a caller that has sent this much without one is cut off.
+inline constexpr qsizetype RaiseRequestLimit = 256;
+// The token of a request line (without its newline), empty when it has none; nothing for any line
+// that is not a request.
+std::optional<QByteArray> raiseToken(QByteArrayView line);
 
 } // namespace planetarch

@@ -6,6 +6,8 @@
 // answered OK or No. With --close-main it closes the main window once it is up, as a user would,
 // reports which windows are left, and with --then-exit clicks the exit window's Exit button. With
 // --browse the browser is the desktop's own, and the help page is opened once the window is up.
+// With --minimise it minimises what is left on screen and says which window is active again once
+// one is (a later copy asked it forward).
 
 #include "app/startup.h"
 #include "core/webaddresses.h"
@@ -53,6 +55,26 @@ QWidget *visibleWindow(const QString &name)
     return nullptr;
 }
 
+// Minimises the visible windows, then watches for one to come back active.
+void minimiseAndWatch()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (window->isVisible())
+            window->showMinimized();
+    }
+    say(u"minimised"_s);
+    auto *watch = new QTimer(qApp);
+    QObject::connect(watch, &QTimer::timeout, watch, [watch] {
+        const QWidget *active = QApplication::activeWindow();
+        if (active && !active->isMinimized()) {
+            say(u"raised: "_s + active->objectName());
+            watch->deleteLater();
+        }
+    });
+    watch->start(20);
+}
+
 class UrlPrinter : public QObject
 {
     Q_OBJECT
@@ -84,12 +106,18 @@ int main(int argc, char *argv[])
         say(u"ready: "_s + visibleWindows());
         if (browse)
             links::open(webaddresses::HelpPage);
-        if (!args.contains(u"--close-main"_s))
+        const bool minimise = args.contains(u"--minimise"_s);
+        if (!args.contains(u"--close-main"_s)) {
+            if (minimise)
+                minimiseAndWatch();
             return;
+        }
         if (QWidget *main = visibleWindow(u"frmMain"_s))
             main->close();
         QTimer::singleShot(50, [args] {
             say(u"after closing the main window: "_s + visibleWindows());
+            if (args.contains(u"--minimise"_s))
+                minimiseAndWatch();
             if (!args.contains(u"--then-exit"_s))
                 return;
             if (QWidget *exitWindow = visibleWindow(u"frmExit"_s)) {

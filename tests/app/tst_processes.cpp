@@ -85,6 +85,8 @@ private slots:
     void cleanup();
 
     void secondCopyIsRefusedAndEnds();
+    void secondStartBringsTheRunningCopyForward_data();
+    void secondStartBringsTheRunningCopyForward();
     void killedCopyLeavesNothingBehind();
     void copiesStartedTogetherLeaveExactlyOne();
     void foldersChangedUnderARunningCopyLetNoSecondIn_data();
@@ -200,6 +202,69 @@ void TestProcesses::secondCopyIsRefusedAndEnds()
     QVERIFY(guardHeld());
     QVERIFY(QDir(m_runtime->path()).isEmpty());
     QVERIFY(!QFileInfo::exists(m_home->filePath(u".cache"_s)));
+}
+
+void TestProcesses::secondStartBringsTheRunningCopyForward_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // the running copy's
+    QTest::addColumn<QString>("caller");        // what connects before the second start
+    QTest::addColumn<QString>("raised");
+    const QStringList minimised{u"--minimise"_s};
+    QTest::newRow("the main window") << minimised << QString() << u"frmMain"_s;
+    QTest::newRow("the exit window, all that is left")
+        << QStringList{u"--close-main"_s, u"--minimise"_s} << QString() << u"frmExit"_s;
+    QTest::newRow("after a caller that sends nothing") << minimised << u"silent"_s << u"frmMain"_s;
+    QTest::newRow("after a caller that never ends its line")
+        << minimised << u"endless"_s << u"frmMain"_s;
+    QTest::newRow("after a line that is no request") << minimised << u"wrong"_s << u"frmMain"_s;
+    QTest::newRow("after another user's request") << minimised << u"stranger"_s << u"frmMain"_s;
+}
+
+// The running copy, minimised, comes back active once a second start has said it runs; what
+// other callers send raises nothing and holds nothing up.
+void TestProcesses::secondStartBringsTheRunningCopyForward()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, caller);
+    QFETCH(QString, raised);
+    QProcess *first = start(ProbePath, arguments);
+    QVERIFY(waitForLine(first, {u"minimised"_s}));
+
+    if (!caller.isEmpty()) {
+        const QString python =
+            QStandardPaths::findExecutable(u"python3"_s, {u"/usr/bin"_s, u"/bin"_s});
+        const QString setpriv = QStandardPaths::findExecutable(u"setpriv"_s);
+        if (python.isEmpty() ||
+            (caller == u"stranger"_s && (::geteuid() != 0 || setpriv.isEmpty())))
+            QSKIP("needs python3, and root and setpriv to call as another user");
+        const QString call = u"import socket, sys\n"
+                             u"s = socket.socket(socket.AF_UNIX)\n"
+                             u"s.connect('\\0' + sys.argv[1])\n"
+                             u"said = {'silent': b'', 'endless': b'x' * 100000,\n"
+                             u"        'wrong': b'LOWER\\n', 'stranger': b'RAISE\\n'}\n"
+                             u"try:\n"
+                             u"    s.sendall(said[sys.argv[2]])\n"
+                             u"except OSError:\n"
+                             u"    pass\n"
+                             u"print('sent', flush=True)\n"
+                             u"sys.stdin.read()\n"_s;
+        QStringList command{python, u"-c"_s, call, guardName(), caller};
+        if (caller == u"stranger"_s)
+            command =
+                QStringList{u"--reuid=65534"_s, u"--regid=65534"_s, u"--clear-groups"_s} + command;
+        QProcess *other = start(caller == u"stranger"_s ? setpriv : command.takeFirst(), command);
+        QVERIFY(waitForLine(other, {u"sent"_s}));
+        QTest::qWait(1500); // past the second a caller is given
+        QVERIFY(!first->readAll().contains("raised:"));
+    }
+
+    QProcess *second = start(ProbePath);
+    QVERIFY(waitForLine(second, {AlreadyRunning}));
+    QString line;
+    QVERIFY(waitForLine(first, {u"raised:"_s}, &line));
+    QCOMPARE(line, u"raised: "_s + raised);
+    QVERIFY(second->waitForFinished(20000));
+    QCOMPARE(second->exitCode(), 0);
 }
 
 void TestProcesses::killedCopyLeavesNothingBehind()

@@ -27,6 +27,10 @@ private slots:
     void displayProblem();
     void userFolder_data();
     void userFolder();
+    void raiseRequest_data();
+    void raiseRequest();
+    void raiseToken_data();
+    void raiseToken();
 };
 
 void TestStartupRules::reminder_data()
@@ -235,6 +239,53 @@ void TestStartupRules::userFolder()
     const std::optional<QString> found = planetarch::userFolder(xdg, home, u".config"_s);
     QCOMPARE(found.value_or(QString()), folder);
     QCOMPARE(found.has_value(), !folder.isNull());
+}
+
+void TestStartupRules::raiseRequest_data()
+{
+    QTest::addColumn<QByteArray>("token"); // from the environment
+    QTest::addColumn<QByteArray>("request");
+    QTest::newRow("no token") << QByteArray() << QByteArray("RAISE\n");
+    QTest::newRow("a compositor's token")
+        << QByteArray("sway-3f2a_9:1") << QByteArray("RAISE sway-3f2a_9:1\n");
+    QTest::newRow("200 characters")
+        << QByteArray(200, 'x') << "RAISE " + QByteArray(200, 'x') + '\n';
+    // What could not be sent as one blank-free line is left out, not mangled.
+    QTest::newRow("201 characters") << QByteArray(201, 'x') << QByteArray("RAISE\n");
+    QTest::newRow("a blank") << QByteArray("a b") << QByteArray("RAISE\n");
+    QTest::newRow("a newline") << QByteArray("a\nRAISE") << QByteArray("RAISE\n");
+    QTest::newRow("not ASCII") << QByteArray("t\xc3\xa9") << QByteArray("RAISE\n");
+}
+
+// Every request made reads back as its token, within the limit.
+void TestStartupRules::raiseRequest()
+{
+    QFETCH(QByteArray, token);
+    QFETCH(QByteArray, request);
+    QCOMPARE(planetarch::raiseRequest(token), request);
+    QVERIFY(request.size() <= planetarch::RaiseRequestLimit);
+    QCOMPARE(planetarch::raiseToken(request.chopped(1)), std::optional(request.mid(6).chopped(1)));
+}
+
+void TestStartupRules::raiseToken_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("lower case") << QByteArray("raise");
+    QTest::newRow("a longer word") << QByteArray("RAISED");
+    QTest::newRow("a blank and nothing") << QByteArray("RAISE ");
+    QTest::newRow("two blanks") << QByteArray("RAISE  t");
+    QTest::newRow("two words") << QByteArray("RAISE t u");
+    QTest::newRow("a carriage return") << QByteArray("RAISE\r");
+    QTest::newRow("a NUL") << QByteArray("RAISE t\0", 8);
+    QTest::newRow("a token too long") << "RAISE " + QByteArray(201, 'x');
+}
+
+// Anything but a request is no request.
+void TestStartupRules::raiseToken()
+{
+    QFETCH(QByteArray, line);
+    QCOMPARE(planetarch::raiseToken(line), std::nullopt);
 }
 
 QTEST_APPLESS_MAIN(TestStartupRules)

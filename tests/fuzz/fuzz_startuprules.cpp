@@ -3,7 +3,8 @@
 
 // The start-up rules: the reminder asks exactly when a readable stored date lies more than 14
 // days from today, whatever the dates; a stamp, when one can be written, reads back as today; the
-// per-user folder is never the filesystem root or a relative path; the banner draw stays in range.
+// per-user folder is never the filesystem root or a relative path; the banner draw stays in range;
+// a line is a raise request exactly when it reads back as the request its token makes.
 
 #include "core/startuprules.h"
 #include "fuzzcheck.h"
@@ -26,6 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QString xdgValue = input.text();
     const QString home = input.text();
     const QString text = input.text();
+    const QByteArray line = text.toLatin1();
 
     // The stored value: any text, or the stamp of another day.
     const std::optional<QString> stored =
@@ -60,6 +62,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         FUZZ_CHECK(!QDir::isAbsolutePath(cleanHome) || cleanHome.startsWith(u':') ||
                    cleanHome == u"/");
     }
+
+    if (const std::optional<QByteArray> token = raiseToken(line))
+        FUZZ_CHECK(raiseRequest(*token) == line + '\n');
+    const QByteArray request = raiseRequest(line);
+    FUZZ_CHECK(request.size() <= RaiseRequestLimit && raiseToken(request.chopped(1)));
 
     const int number = coBrandNumber(x);
     FUZZ_CHECK(number >= 1 && number <= 7);
