@@ -149,6 +149,16 @@ try:
            + ["OK push button."])
     expect("About closes", s.keys("Return"), BACK)
 
+    # A second start, with the window minimised: the message, then the window is back in front.
+    main = s.window_id("Planetarch v1.0")
+    s.minimise(main)
+    s.heard()
+    second = s.start_again()
+    expect("a second start is told", s.heard(),
+           ["alert Planetarch.", "Application is already running.", "OK push button."])
+    expect("the running copy comes forward", s.keys("Return"), BACK)
+    expect("it is the active window", [str(second.wait(15)), s.active_window()], ["0", main])
+
     # The exit window reads its texts, the appeal among them; each field says what it is for and
     # what it holds, both ways round.
     exiting = re.compile(r"Planetarch v1\.0 dialog If you have enjoyed this software .*family\."

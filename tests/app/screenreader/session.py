@@ -127,6 +127,23 @@ class Session:
                                           env=self.env, capture_output=True).returncode == 0,
                    f"the window {title!r}", seconds)
 
+    def window_id(self, title):
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name",
+                                f"^{re.escape(title)}$"], env=self.env, capture_output=True,
+                               text=True).stdout.split()
+        return found[0] if found else None
+
+    def active_window(self):
+        return subprocess.run(["xdotool", "getactivewindow"], env=self.env, capture_output=True,
+                              text=True).stdout.strip()
+
+    def minimise(self, window):
+        subprocess.run(["xdotool", "windowminimize", "--sync", window], env=self.env, check=True)
+
+    def start_again(self):
+        """A second start of the program, as the user would make it from the menu."""
+        return self._spawn([self.program], show_output=True)
+
     def stop(self):
         for p in reversed(self.procs):
             if p.poll() is None:
