@@ -58,6 +58,8 @@ private slots:
 
 private:
     LinkLabel *bannerInFront() const;
+    // The row's link, in the main window or in the given About window, shown and active.
+    LinkLabel *shownLink(AboutDialog &about) const;
 
     std::unique_ptr<Services> m_services; // afresh for each test
     MainWindow *m_window = nullptr;
@@ -83,6 +85,20 @@ LinkLabel *TestLinks::bannerInFront() const
 {
     QWidget *strip = m_window->findChild<QWidget *>(u"fraFullBrand"_s);
     return qobject_cast<LinkLabel *>(strip->childAt(strip->rect().center()));
+}
+
+LinkLabel *TestLinks::shownLink(AboutDialog &about) const
+{
+    QFETCH(bool, inAbout);
+    QFETCH(QString, link);
+    QWidget *window = m_window;
+    if (inAbout) {
+        about.show();
+        if (!QTest::qWaitForWindowActive(&about))
+            return nullptr;
+        window = &about;
+    }
+    return window->findChild<LinkLabel *>(link);
 }
 
 void TestLinks::commands_data()
@@ -306,18 +322,11 @@ void TestLinks::doubleClickOpensOnce_data()
 // Two clicks within the double-click interval, through the window system as a mouse makes them.
 void TestLinks::doubleClickOpensOnce()
 {
-    QFETCH(bool, inAbout);
-    QFETCH(QString, link);
     QFETCH(QString, address);
     AboutDialog about(m_window);
-    QWidget *window = m_window;
-    if (inAbout) {
-        about.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&about));
-        window = &about;
-    }
-    auto *label = window->findChild<LinkLabel *>(link);
+    LinkLabel *label = shownLink(about);
     QVERIFY(label);
+    QWidget *window = label->window();
     UrlRecorder urls;
     QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {},
                        label->mapTo(window, label->rect().center()));
@@ -331,17 +340,10 @@ void TestLinks::doubleClickOpensOnce()
 // Enter, the keypad's Enter and Space open the link that has the focus; with Alt they do not.
 void TestLinks::keysOpenTheFocusedLink()
 {
-    QFETCH(bool, inAbout);
-    QFETCH(QString, link);
     QFETCH(QString, address);
     AboutDialog about(m_window);
-    QWidget *window = m_window;
-    if (inAbout) {
-        about.show();
-        QVERIFY(QTest::qWaitForWindowActive(&about));
-        window = &about;
-    }
-    auto *label = window->findChild<LinkLabel *>(link);
+    LinkLabel *label = shownLink(about);
+    QVERIFY(label);
     label->setFocus(Qt::TabFocusReason);
     QTRY_VERIFY(label->hasFocus());
     UrlRecorder urls;
