@@ -264,7 +264,7 @@ void TestStartupRules::raiseRequest()
     QFETCH(QByteArray, request);
     QCOMPARE(planetarch::raiseRequest(token), request);
     QVERIFY(request.size() <= planetarch::RaiseRequestLimit);
-    QCOMPARE(planetarch::raiseToken(request.chopped(1)), std::optional(request.mid(6).chopped(1)));
+    QCOMPARE(planetarch::raiseToken(request.chopped(1)), std::optional(request.chopped(1).mid(6)));
 }
 
 void TestStartupRules::raiseToken_data()
