@@ -153,6 +153,10 @@ void MainWindow::proceed()
 
 void MainWindow::back()
 {
+    // Off the reading's button first: the stack would otherwise hand the focus back to the entry
+    // panel's last focused control on the way to the name box, and a screen reader says both.
+    if (QWidget *focused = focusWidget())
+        focused->clearFocus();
     showPanel(m_ui->fraMain);
     // Focus first: a screen reader that learns of the cleared text before the focus takes the
     // change for the arrival, and announces nothing.
