@@ -8,6 +8,7 @@
 #include "core/randomdraw.h"
 #include "core/startuprules.h"
 #include "core/webaddresses.h"
+#include "gui/activation.h"
 #include "gui/exitwindow.h"
 #include "gui/links.h"
 #include "gui/mainwindow.h"
@@ -59,9 +60,15 @@ void bringForward(const QByteArray &token)
     // A minimised window comes back, and so does the one a dialog stands on.
     for (QWidget *w = window; w; w = w->parentWidget() ? w->parentWidget()->window() : nullptr)
         w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
-    // Qt's Wayland platform hands the compositor this token as it activates a window.
-    if (!token.isEmpty() && QGuiApplication::platformName().startsWith(u"wayland"_s))
-        qputenv(ActivationToken, token);
+    // Qt's Wayland platform hands the compositor this token as it activates a window. Without
+    // one the compositor would ignore the request: a token of the window's own (no input behind
+    // it) has the desktop show that the window asks for attention.
+    if (QGuiApplication::platformName().startsWith(u"wayland"_s)) {
+        const QByteArray usable =
+            token.isEmpty() ? activation::requestToken(window->windowHandle(), false) : token;
+        if (!usable.isEmpty())
+            qputenv(ActivationToken, usable);
+    }
     window->raise();
     window->activateWindow();
 }
@@ -174,10 +181,16 @@ bool startProgram(InstanceGuard &guard, Services &services, const QDateTime &now
 {
     if (!guard.acquire()) {
         // The desktop's token is for the window the person wants, the running copy's: taken out
-        // before the message can spend it.
-        const QByteArray token = qgetenv(ActivationToken);
+        // before the message can spend it. Without one, the key or click that answers the
+        // message earns a token for the running copy.
+        QByteArray token = qgetenv(ActivationToken);
         qunsetenv(ActivationToken);
-        services.information(nullptr, u"Application is already running"_s);
+        messages::Message message{u"Application is already running"_s};
+        message.answered = [&token](QWidget *box) {
+            if (token.isEmpty())
+                token = activation::requestToken(box->windowHandle(), true);
+        };
+        services.present(nullptr, message);
         guard.askToRaise(token);
         services.endProgram();
         return false;

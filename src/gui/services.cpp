@@ -5,6 +5,7 @@
 #include "core/identity.h"
 #include "core/randomdraw.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -31,6 +32,8 @@ messages::Answer showMessageBox(QWidget *parent, const messages::Message &messag
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(question ? QMessageBox::Yes : QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);
+    if (message.answered)
+        QObject::connect(&box, &QMessageBox::buttonClicked, &box, [&] { message.answered(&box); });
     const bool yes = box.exec() == QMessageBox::Yes;
     return !question ? messages::Answer::Ok : yes ? messages::Answer::Yes : messages::Answer::No;
 }

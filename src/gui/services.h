@@ -23,6 +23,8 @@ struct Message
     QString text;
     Icon icon = Icon::Information;
     Buttons buttons = Buttons::Ok;
+    // Called with the box as the user answers it, while it is still on screen.
+    std::function<void(QWidget *box)> answered = nullptr;
 };
 
 } // namespace messages
