@@ -19,6 +19,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <cstring>
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #endif
@@ -101,6 +102,10 @@ bool sameUser(int fd)
            credentials.uid == ::geteuid();
 }
 
+// What the running copy answers a raise request with, once it has asked.
+constexpr char RaiseAnswer[] = "RAISED\n";
+constexpr int RaiseAnswerDelay = 50;
+
 // One later copy's connection, read as it comes until its one line, its end, the limit or a
 // second has passed, whichever is first; a copy that only asked who holds the name just closes.
 class Caller final : public QObject
@@ -131,9 +136,17 @@ private:
             if (const qsizetype end = m_line.indexOf('\n'); end >= 0) {
                 const std::optional<QByteArray> token =
                     raiseToken(QByteArrayView(m_line).first(end));
-                finish();
-                if (token && m_raise)
-                    m_raise(*token);
+                m_notifier.setEnabled(false);
+                if (!token || !m_raise)
+                    return finish();
+                m_raise(*token);
+                // Answered once the window system has had the request (it goes out when the
+                // event loop next waits): the caller keeps its window, and with it the
+                // keyboard focus its token is bound to, until then.
+                QTimer::singleShot(RaiseAnswerDelay, this, [this] {
+                    ::send(m_fd, RaiseAnswer, sizeof RaiseAnswer - 1, MSG_NOSIGNAL | MSG_DONTWAIT);
+                    finish();
+                });
                 return;
             }
             if (m_line.size() >= RaiseRequestLimit)
@@ -187,6 +200,12 @@ bool InstanceGuard::askToRaise(const QByteArray &token) const
     const QByteArray request = raiseRequest(token);
     const bool sent = ::send(fd, request.constData(), size_t(request.size()),
                              MSG_NOSIGNAL | MSG_DONTWAIT) == request.size();
+    // Waits a little for the answer: a token is good only while this copy's window has the
+    // focus, so the window stays until the running copy has used it.
+    if (sent) {
+        pollfd answer{fd, POLLIN, 0};
+        ::poll(&answer, 1, 1000);
+    }
     ::close(fd);
     return sent;
 }

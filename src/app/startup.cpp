@@ -185,13 +185,18 @@ bool startProgram(InstanceGuard &guard, Services &services, const QDateTime &now
         // message earns a token for the running copy.
         QByteArray token = qgetenv(ActivationToken);
         qunsetenv(ActivationToken);
+        // The compositor lets a token from that input pass the focus on only while the message
+        // still has it: the running copy is asked before the message closes.
+        bool asked = false;
         messages::Message message{u"Application is already running"_s};
-        message.answered = [&token](QWidget *box) {
+        message.answered = [&](QWidget *box) {
             if (token.isEmpty())
                 token = activation::requestToken(box->windowHandle(), true);
+            asked = guard.askToRaise(token);
         };
         services.present(nullptr, message);
-        guard.askToRaise(token);
+        if (!asked)
+            guard.askToRaise(token);
         services.endProgram();
         return false;
     }

@@ -150,8 +150,9 @@ class Gnome(Desktop):
                                 check=True).stdout.split()
         self.system_pid = int(system[1])
         self.env.update(DBUS_SYSTEM_BUS_ADDRESS=system[0], GSETTINGS_BACKEND="memory")
+        log = os.path.join(home, "gnome-shell.log")
         self.spawn(["gnome-shell", "--headless", "--wayland", "--no-x11", "--virtual-monitor",
-                    "1280x1024"], log=os.path.join(home, "gnome-shell.log"))
+                    "1280x1024"], log=log)
         self.env["WAYLAND_DISPLAY"] = self.wayland_display()
         self.bus = Gio.DBusConnection.new_for_address_sync(
             self.env["DBUS_SESSION_BUS_ADDRESS"],
@@ -166,7 +167,10 @@ class Gnome(Desktop):
         self.session = desk
         self.call("org.gnome.Mutter.RemoteDesktop", desk, "org.gnome.Mutter.RemoteDesktop.Session",
                   "Start")
-        self.key("Escape")  # GNOME starts in the overview
+        # GNOME starts in the overview, which a person leaves with Escape once it is up.
+        wait(lambda: "GNOME Shell started" in open(log).read(), "GNOME Shell", 30)
+        time.sleep(1)
+        self.key("Escape")
 
     def _try(self, attempt):
         try:
