@@ -6,12 +6,16 @@ TEST_PRESET := dev
 BUILD    := build
 PACKAGES := cmake ninja-build g++ make qt6-base-dev qt6-base-dev-tools libgl-dev \
             fonts-dejavu-core fonts-dejavu-extra desktop-file-utils appstream dpkg-dev \
-            xvfb xauth x11-utils lintian libxcb-damage0-dev pkgconf poppler-utils debhelper
+            xvfb xauth x11-utils lintian libxcb-damage0-dev pkgconf poppler-utils debhelper \
+            libwayland-dev wayland-protocols qt6-base-private-dev
 
 # What Orca says is checked on a private X server with a window manager and a D-Bus session.
 SCREENREADER_PACKAGES := orca openbox xdotool dbus at-spi2-core python3
-# The program on Wayland: a headless compositor with a seat and an IPC that reports windows.
-WAYLAND_PACKAGES := sway qt6-wayland python3
+# The program on the desktops Debian users run, headless, each asked about its windows in its
+# own words (sway's IPC, GNOME Shell's D-Bus, KWin's scripting, the X11 root window).
+DESKTOP_PACKAGES := qt6-wayland python3 python3-gi gdb dbus sway wtype grim gnome-shell mutter \
+                    kwin-wayland kwin-x11 openbox xvfb x11-utils xdotool wmctrl imagemagick
+DESKTOPS := sway gnome plasma kwin-x11 openbox
 
 # Start-up is measured inside a D-Bus session, as on a desktop.
 BENCH_PACKAGES := dbus
@@ -28,8 +32,8 @@ DIST_DIR := $(BUILD)
 # Other Debians than the host's, built in fresh chroots.
 DEBIANS_PACKAGES := mmdebstrap
 
-.PHONY: all deps bench-deps fuzz-deps screenreader-deps wayland-deps configure build run test check-asan \
-        fuzz check-screenreader check-wayland check-debians check-reproducible dist ci bench package \
+.PHONY: all deps bench-deps fuzz-deps screenreader-deps desktop-deps configure build run test check-asan \
+        fuzz check-screenreader check-wayland check-desktops check-debians check-reproducible dist ci bench package \
         screenshots clean
 
 all: build
@@ -59,8 +63,8 @@ fuzz-deps: deps
 screenreader-deps: deps
 	$(call install_missing,$(SCREENREADER_PACKAGES))
 
-wayland-deps: deps
-	$(call install_missing,$(WAYLAND_PACKAGES))
+desktop-deps: deps
+	$(call install_missing,$(DESKTOP_PACKAGES))
 
 configure: deps
 	@cmake --preset $(PRESET) >/dev/null
@@ -99,11 +103,17 @@ check-screenreader: screenreader-deps
 	@cmake --build --preset $(TEST_PRESET)
 	@./build-dev/tests/app/check-screenreader
 
-# The program natively on Wayland: windows, titles, application id, the exit window, the lock.
-check-wayland: wayland-deps
+# The program on each desktop in DESKTOPS, watched from the desktop's side: windows, titles,
+# ids, sizes, a second start bringing the running copy forward, the exit window, the end.
+# Screenshots land in build-dev/tests/app/desktops/.
+check-desktops: desktop-deps
 	@cmake --preset $(TEST_PRESET) >/dev/null
 	@cmake --build --preset $(TEST_PRESET)
-	@./build-dev/tests/app/check-wayland
+	@./build-dev/tests/app/check-desktops $(DESKTOPS)
+
+# The program natively on Wayland, on sway alone.
+check-wayland:
+	@$(MAKE) --no-print-directory check-desktops DESKTOPS=sway
 
 # The upstream tarball of the last commit, as a distribution takes it: the same bytes from any
 # clone (git archive stamps the commit's time), without the distribution's own debian/.
@@ -132,7 +142,7 @@ check-reproducible: deps
 	@sh packaging/check-package.sh .
 
 # What CI runs.
-ci: test check-asan fuzz check-screenreader check-wayland check-reproducible check-debians
+ci: test check-asan fuzz check-screenreader check-desktops check-reproducible check-debians
 
 # Start-up against the floor program, and one reading; on Xvfb when there is no display.
 bench: bench-deps configure

@@ -42,6 +42,7 @@ if os.geteuid() == 0:
 
 started_at = time.monotonic()
 desktop = desktops.make(name, home)
+app_id = desktop.app_id or app_id
 apps = []
 
 
@@ -124,10 +125,12 @@ try:
                f"{code}\n{stacks(second) if code is None else second.stderr.read()}")
         if code is None:
             second.kill()
-        what = "active" if desktop.can_type else "asking for attention"
+        # Without a key there is no input to earn a token: the desktop may still bring the
+        # window forward, or show that it asks for attention.
+        what = "active" if desktop.can_type else "active or asking for attention"
         try:
-            raised = desktops.wait(lambda: [w for w in ours(TITLE) if
-                                            (w.active if desktop.can_type else w.attention)],
+            raised = desktops.wait(lambda: [w for w in ours(TITLE) if w.active or
+                                            (w.attention and not desktop.can_type)],
                                    "the running copy's window", 5)[0]
         except RuntimeError:
             raised = None
@@ -136,9 +139,6 @@ try:
                raised is not None and raised.id == main.id, ours(TITLE))
         if attempt == 0:
             shot("raised")
-        if not desktop.can_type and raised:
-            desktop.close(main)  # nothing can be typed: this run ends here, by the close box
-            break
 
     for run, key in ((1, "Escape"), (2, None)):
         if run == 2:

@@ -36,6 +36,8 @@ def wait(ready, what, seconds=20):
 
 
 class Desktop:
+    # The id the desktop matches a window to its entry by; None: the application id.
+    app_id = None
     # What the compositor counts in a window's size beyond the client area (title bar, frame).
     frame = (0, 0)
     can_type = True
@@ -90,12 +92,12 @@ class Desktop:
 
 
 class Sway(Desktop):
-    def __init__(self, home, activation="focus"):
+    def __init__(self, home):
         super().__init__(home)
         config = os.path.join(home, "sway.conf")
         with open(config, "w") as f:
-            f.write(f"focus_on_window_activation {activation}\n"
-                    "output HEADLESS-1 resolution 1280x1024\n")
+            # sway's own default only marks a window urgent when a token asks for it.
+            f.write("focus_on_window_activation focus\noutput HEADLESS-1 resolution 1280x1024\n")
         self.spawn(["sway", "-c", config], WLR_BACKENDS="headless", WLR_LIBINPUT_NO_DEVICES="1",
                    WLR_RENDERER="pixman")
         self.ipc = wait(lambda: (glob.glob(os.path.join(self.env["XDG_RUNTIME_DIR"],
@@ -245,8 +247,7 @@ class Plasma(Desktop):
         marker = f"planetarch-{self.scripts}"
         path = os.path.join(self.home, f"{marker}.js")
         with open(path, "w") as f:
-            f.write(body.replace("print(", f"print('{marker} ' + "))
-            f.write(f"\nprint('end');\n")
+            f.write((body + "\nprint('end');\n").replace("print(", f"print('{marker} ' + "))
         loaded = self.run(["dbus-send", "--session", "--print-reply", "--dest=org.kde.KWin",
                            "/Scripting", "org.kde.kwin.Scripting.loadScript", f"string:{path}",
                            f"string:{marker}"]).stdout
@@ -270,10 +271,14 @@ class Plasma(Desktop):
                 var c = all[i];
                 if (c.minimized || !c.resourceClass) continue;
                 print(JSON.stringify([String(c.internalId), c.caption, String(c.resourceClass),
-                    c.clientSize.width, c.clientSize.height, workspace.activeClient === c,
+                    c.frameGeometry.width, c.frameGeometry.height, workspace.activeClient === c,
                     c.demandsAttention]));
             }""")
-        return None if lines is None else [Window(*json.loads(line)) for line in lines]
+        if lines is None:
+            return None
+        # KWin tells windows of one title apart by a suffix it adds: " <2>".
+        return [Window(w[0], re.sub(r" <\d+>$", "", w[1]), *w[2:])
+                for w in map(json.loads, lines)]
 
     def _each(self, window, action):
         self.script(f"""
@@ -292,6 +297,8 @@ class Plasma(Desktop):
 
 
 class X11(Desktop):
+    app_id = "Planetarch"  # WM_CLASS's class, the desktop entry's StartupWMClass
+    hides = "minimised"
     def __init__(self, home, manager):
         super().__init__(home)
         self.manager = manager
@@ -321,6 +328,8 @@ class X11(Desktop):
             props = self.run(["xprop", "-id", wid, "_NET_WM_NAME", "WM_CLASS", "_NET_WM_STATE",
                               "WM_STATE"]).stdout
             geometry = self.run(["xwininfo", "-id", wid]).stdout
+            if "Width:" not in geometry:
+                continue  # gone meanwhile
             if "Iconic" in props or "_NET_WM_STATE_HIDDEN" in props:
                 continue
             title = re.search(r'_NET_WM_NAME\(UTF8_STRING\) = "(.*)"', props)
@@ -345,6 +354,6 @@ class X11(Desktop):
 
 
 def make(name, home):
-    return {"sway": lambda: Sway(home), "sway-urgent": lambda: Sway(home, "urgent"),
+    return {"sway": lambda: Sway(home),
             "gnome": lambda: Gnome(home), "plasma": lambda: Plasma(home),
             "openbox": lambda: X11(home, "openbox"), "kwin-x11": lambda: X11(home, "kwin")}[name]()
