@@ -64,7 +64,7 @@ fi
 # Nothing but the program's own files: tests, benchmarks and build tools stay out.
 extra=$(cd "$prefix" && find . -type f | grep -v -e '^./games/planetarch$' -e "/$id\." \
   -e '^./share/man/man6/planetarch.6.gz$' -e '^./share/doc/planetarch/' \
-  -e '^./share/planetarch/help.html$' || true)
+  -e '^./share/planetarch/help.html$' -e '^./lib.*/planetarch/planetarch-xdg-activation\.so$' || true)
 if [ -n "$extra" ]; then
   echo "unexpected installed files:"
   echo "$extra"

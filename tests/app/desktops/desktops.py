@@ -11,7 +11,11 @@ import re
 import shutil
 import subprocess
 import time
+import sys
 from dataclasses import dataclass
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "screenreader"))
+from session import Session  # noqa: E402
 
 
 @dataclass
@@ -302,14 +306,8 @@ class X11(Desktop):
     def __init__(self, home, manager):
         super().__init__(home)
         self.manager = manager
-        read, write = os.pipe()
-        self.procs.append(subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-            env=self.env, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-            stderr=subprocess.DEVNULL, pass_fds=(write,), start_new_session=True))
-        os.close(write)
-        with os.fdopen(read) as told:
-            self.env["DISPLAY"] = ":" + told.readline().strip()
+        # The screen-reader check's X server: Xvfb picks a free display and tells its number.
+        self.env["DISPLAY"] = Session._start_x_server(self)
         argv = {"openbox": ["openbox"], "kwin": ["kwin_x11", "--replace"]}[manager]
         self.spawn(argv, log=os.path.join(home, f"{manager}.log"))
         wait(lambda: "_NET_SUPPORTING_WM_CHECK(WINDOW)" in self.run(
