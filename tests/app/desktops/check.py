@@ -81,13 +81,21 @@ def ends(process, seconds):
         return None
 
 
+def soon(ready, seconds=5):
+    """What ready() finds within seconds, else None."""
+    try:
+        return desktops.wait(ready, "", seconds)
+    except RuntimeError:
+        return None
+
+
 def answer(box, key, process):
-    """The user answers a window: a key where the desktop takes one, else its close box; a key
-    that came before the window had the keyboard is pressed again, as a person would. The exit
-    code, None if the process did not end."""
+    """The user answers a window: the key where one is given and the desktop takes it, else the
+    close box; a key that came before the window had the keyboard is pressed again, as a person
+    would. The exit code, None if the process did not end."""
     time.sleep(0.5)
     for _ in range(3):
-        desktop.key(key) if desktop.can_type else desktop.close(box)
+        desktop.key(key) if key and desktop.can_type else desktop.close(box)
         code = ends(process, 3)
         if code is not None:
             return code
@@ -128,15 +136,11 @@ try:
         # Without a key there is no input to earn a token: the desktop may still bring the
         # window forward, or show that it asks for attention.
         what = "active" if desktop.can_type else "active or asking for attention"
-        try:
-            raised = desktops.wait(lambda: [w for w in ours(TITLE) if w.active or
-                                            (w.attention and not desktop.can_type)],
-                                   "the running copy's window", 5)[0]
-        except RuntimeError:
-            raised = None
+        raised = soon(lambda: [w.id for w in ours(TITLE) if w.active or
+                               (w.attention and not desktop.can_type)])
         expect(f"after start {attempt + 2} the running window is {what}"
                f"{' (it was ' + desktop.hides + ')' if hidden else ''}",
-               raised is not None and raised.id == main.id, ours(TITLE))
+               raised == [main.id], ours(TITLE))
         if attempt == 0:
             shot("raised")
 
@@ -145,25 +149,20 @@ try:
             app = start()
             main = one(TITLE, "the main window")
         desktops.wait(lambda: ours(TITLE) and ours(TITLE)[0].active, "the main window's focus", 10)
-        if desktop.can_type or run == 1:
-            desktop.close(ours(TITLE)[0])
+        desktop.close(ours(TITLE)[0])
         exiting = desktops.wait(lambda: [w for w in ours(TITLE) if w.id != main.id],
                                 "the exit window")[0]
         expect(f"closing the main window brings up the exit window ({run})",
                frame_of(EXIT_SIZE)(exiting) and exiting.title == TITLE,
                f"{exiting.width}x{exiting.height} {exiting.title}")
-        try:
-            desktops.wait(lambda: [w for w in ours(TITLE) if w.active and w.id == exiting.id],
-                          "the exit window's focus", 5)
-            active = True
-        except RuntimeError:
-            active = False
-        expect(f"the exit window is in front ({run})", active, ours(TITLE))
+        expect(f"the exit window is in front ({run})",
+               soon(lambda: [w for w in ours(TITLE) if w.active and w.id == exiting.id]),
+               ours(TITLE))
         if run == 1:
             shot("exit")
-        code = answer(exiting, key, app) if key else (desktop.close(exiting), ends(app, 10))[1]
+        code = answer(exiting, key, app)
         expect(f"{'Escape' if key and desktop.can_type else 'the close box'} on the exit window "
-               f"ends the program with 0", code == 0, code)
+               f"ends the program with 0", code == 0, stacks(app) if code is None else code)
         if not desktop.can_type:
             break
 

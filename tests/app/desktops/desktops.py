@@ -54,13 +54,16 @@ class Desktop:
                     "XDG_CONFIG_HOME": os.path.join(home, ".config"),
                     "XDG_DATA_HOME": os.path.join(home, ".local", "share")}
         os.makedirs(self.env["XDG_RUNTIME_DIR"], mode=0o700)
-        self.procs = []
-        bus = subprocess.run(["dbus-daemon", "--session", "--fork", "--print-address=1",
-                              "--print-pid=1"], env=self.env, capture_output=True, text=True,
-                             check=True)
-        address, pid = bus.stdout.split()[:2]
-        self.bus_pid = int(pid)
-        self.env["DBUS_SESSION_BUS_ADDRESS"] = address
+        self.procs, self.bus_pids = [], []
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = self.start_bus()
+
+    def start_bus(self):
+        """A D-Bus daemon of the run's own, ended with the desktop: its address."""
+        address, pid = subprocess.run(["dbus-daemon", "--session", "--fork", "--print-address=1",
+                                       "--print-pid=1"], env=self.env, capture_output=True,
+                                      text=True, check=True).stdout.split()[:2]
+        self.bus_pids.append(int(pid))
+        return address
 
     def spawn(self, argv, log=None, **extra):
         out = open(log, "w") if log else subprocess.DEVNULL
@@ -84,10 +87,11 @@ class Desktop:
                 except ProcessLookupError:
                     pass
                 p.wait()
-        try:
-            os.kill(self.bus_pid, 9)
-        except ProcessLookupError:
-            pass
+        for pid in self.bus_pids:
+            try:
+                os.kill(pid, 9)
+            except ProcessLookupError:
+                pass
 
     def wayland_display(self):
         return wait(lambda: next((os.path.basename(p) for p in
@@ -151,11 +155,7 @@ class Gnome(Desktop):
         from gi.repository import Gio, GLib
         self.GLib = GLib
         # GNOME Shell asks logind on the system bus: a bus of its own stands in for it.
-        system = subprocess.run(["dbus-daemon", "--session", "--fork", "--print-address=1",
-                                 "--print-pid=1"], env=self.env, capture_output=True, text=True,
-                                check=True).stdout.split()
-        self.system_pid = int(system[1])
-        self.env.update(DBUS_SYSTEM_BUS_ADDRESS=system[0], GSETTINGS_BACKEND="memory")
+        self.env.update(DBUS_SYSTEM_BUS_ADDRESS=self.start_bus(), GSETTINGS_BACKEND="memory")
         log = os.path.join(home, "gnome-shell.log")
         self.spawn(["gnome-shell", "--headless", "--wayland", "--no-x11", "--virtual-monitor",
                     "1280x1024"], log=log)
@@ -220,13 +220,6 @@ class Gnome(Desktop):
     def shot(self, path):
         self.call("org.gnome.Shell.Screenshot", "/org/gnome/Shell/Screenshot",
                   "org.gnome.Shell.Screenshot", "Screenshot", ("(bbs)", (False, False, path)))
-
-    def stop(self):
-        super().stop()
-        try:
-            os.kill(self.system_pid, 9)
-        except ProcessLookupError:
-            pass
 
 
 class Plasma(Desktop):
