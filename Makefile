@@ -124,7 +124,8 @@ dist:
 	@echo $(DIST_DIR)/planetarch_$(VERSION).orig.tar.xz
 
 # The Debian package built, tested and linted in fresh minimal chroots of Debian 13 (with what
-# Orca 48 says, `make check-screenreader` there) and unstable; the host is Debian 12. DEBIANS picks
+# Orca 48 says, `make check-screenreader` there, and the program on sway, `make check-wayland`)
+# and unstable; the host is Debian 12. DEBIANS picks
 # the releases.
 DEBIANS := trixie sid
 debians-deps:
@@ -132,7 +133,7 @@ debians-deps:
 
 check-debians: debians-deps
 	@for release in $(DEBIANS); do \
-	  flag=; [ "$$release" = trixie ] && flag=--screenreader; \
+	  flag=; [ "$$release" = trixie ] && flag=--checks; \
 	  $(SUDO) sh packaging/check-debian.sh $$flag $$release $(BUILD)/debian-$$release || exit 1; \
 	done
 

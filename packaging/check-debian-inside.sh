@@ -1,6 +1,7 @@
 #!/bin/sh
 # Run inside the chroot by check-debian.sh: builds, tests and lints the package in /build, leaves
-# the packages and lintian's report in /build/out. Argument: yes to run Orca's check as well.
+# the packages and lintian's report in /build/out. Argument: yes to run Orca's check and the
+# program on sway as well.
 set -eu
 export DEBIAN_FRONTEND=noninteractive LC_ALL=C.UTF-8
 cd /build
@@ -34,4 +35,6 @@ if [ "${1:-no}" = yes ]; then
   apt-get install -y -qq --no-install-recommends orca openbox xdotool dbus at-spi2-core \
     python3 >/dev/null
   "$dir"/obj-*/tests/app/check-screenreader
+  apt-get install -y -qq --no-install-recommends sway wtype grim qt6-wayland >/dev/null
+  "$dir"/obj-*/tests/app/check-desktops sway
 fi

@@ -2,13 +2,13 @@
 # The package of the last commit as Debian's own builders make it, in a fresh minimal chroot of a
 # Debian release: the source package from the upstream tarball (`make dist`) and debian/, the
 # build dependencies read off debian/control, the binary package with the test suite, and lintian
-# on the source and binary packages (nothing above info may show). With --screenreader, Orca's
-# check then runs there on the program that was built. Needs root: mmdebstrap mounts /proc, /sys
+# on the source and binary packages (nothing above info may show). With --checks, Orca's check
+# and the program on sway then run there on the program that was built. Needs root: mmdebstrap mounts /proc, /sys
 # and /dev for the build. Nothing is cached: each run starts from the archive.
-# Usage: check-debian.sh [--screenreader] RELEASE OUT_DIR
+# Usage: check-debian.sh [--checks] RELEASE OUT_DIR
 set -eu
-screenreader=no
-if [ "${1:-}" = "--screenreader" ]; then screenreader=yes; shift; fi
+checks=no
+if [ "${1:-}" = "--checks" ]; then checks=yes; shift; fi
 release=$1
 out=$2
 src=$(cd "$(dirname "$0")/.." && pwd)
@@ -28,7 +28,7 @@ mmdebstrap --variant=minbase --mode=root --format=null \
   --include=dpkg-dev,lintian,ca-certificates \
   --customize-hook='mkdir -p "$1/build"' \
   --customize-hook="copy-in $(ls "$work"/*.orig.tar.xz) $work/debian.tar $work/inside.sh $work/lint.sh /build" \
-  --customize-hook="chroot \"\$1\" sh /build/inside.sh $screenreader" \
+  --customize-hook="chroot \"\$1\" sh /build/inside.sh $checks" \
   --customize-hook="sync-out /build/out $out" \
   "$release" /dev/null http://deb.debian.org/debian
 echo "$release: built and checked in $(( $(date +%s) - started )) s; packages in $out"
