@@ -73,24 +73,52 @@ QString readingText(const ArchetypeReading &reading, ReadingText form)
     return form == ReadingText::Lines ? parts.join(u'\n') + u'\n' : parts.join(u' ');
 }
 
+namespace {
+
+// What the user typed, without control and format characters: a right-to-left override (U+202E)
+// would make a name, or a file name, show as something it is not.
+QString shownName(QStringView name)
+{
+    QList<uint> points = name.toUcs4();
+    points.removeIf([](uint point) {
+        const QChar::Category category = QChar::category(char32_t(point));
+        return category == QChar::Other_Control || category == QChar::Other_Format;
+    });
+    return QString::fromUcs4(reinterpret_cast<const char32_t *>(points.constData()), points.size());
+}
+
+// The longest file name the usual file systems take, in bytes, and a saved reading's extension
+// (".png", ".pdf").
+constexpr qsizetype FileNameBytes = 255;
+constexpr qsizetype ExtensionBytes = 4;
+
+} // namespace
+
 QString headingOf(const PersonalReading &personal)
 {
-    return trimBlanks(personal.name) + u", born "_s + personal.birthDate + u" - "_s +
+    return trimBlanks(shownName(personal.name)) + u", born "_s + personal.birthDate + u" - "_s +
            nameOf(personal.reading.sign).toString();
 }
 
 QString fileNameOf(const PersonalReading &personal)
 {
-    QString name = personal.name;
-    name.removeIf([](QChar c) {
-        return c.unicode() < 0x20 || c.unicode() == 0x7f || QStringView(u"/\\:*?\"<>|").contains(c);
-    });
+    QString name = shownName(personal.name);
+    name.removeIf([](QChar c) { return QStringView(u"/\\:*?\"<>|").contains(c); });
+    const QString planet = u" - "_s + archetypeOf(personal.reading.planet).name.toString();
+    // Shortened, at a character's edge, so that the whole name fits.
+    QByteArray bytes = name.toUtf8();
+    if (const qsizetype room = FileNameBytes - ExtensionBytes - planet.toUtf8().size();
+        bytes.size() > room) {
+        qsizetype cut = room;
+        while (cut > 0 && (uchar(bytes[cut]) & 0xc0) == 0x80)
+            --cut;
+        name = QString::fromUtf8(bytes.left(cut));
+    }
     while (!name.isEmpty() && (name.front() == u' ' || name.front() == u'.'))
         name.remove(0, 1);
     while (!name.isEmpty() && (name.back() == u' ' || name.back() == u'.'))
         name.chop(1);
-    return (name.isEmpty() ? u"Planetarch"_s : name) + u" - "_s +
-           archetypeOf(personal.reading.planet).name.toString();
+    return (name.isEmpty() ? u"Planetarch"_s : name) + planet;
 }
 
 namespace readingengine {

@@ -47,12 +47,14 @@ struct PersonalReading
     bool operator==(const PersonalReading &) const = default;
 };
 
-// "Ann, born 1 November 1980 - Scorpio": the heading of every reading taken along.
+// "Ann, born 1 November 1980 - Scorpio": the heading of every reading taken along. Neither it nor
+// the file name holds a control or format character of the name.
 QString headingOf(const PersonalReading &personal);
 
 // "Ann - Mars": the name a saved reading is offered under, without its extension. What a file name
-// cannot hold on any system (/ \ : * ? " < > |, control characters) is left out, as are blanks and
-// dots at either end; a name with nothing left gives "Planetarch - Mars".
+// cannot hold on any system (/ \ : * ? " < > |) is left out, as are blanks and dots at either
+// end; the name is shortened so that the whole, with ".png" or ".pdf", fits 255 bytes; a name
+// with nothing left gives "Planetarch - Mars".
 QString fileNameOf(const PersonalReading &personal);
 
 // The reading as text, in one of the two forms the program hands on.

@@ -19,11 +19,38 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QScopedValueRollback>
+#include <QTimer>
 #include <QUrl>
+#include <QValidator>
 
 namespace planetarch {
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// Text that reaches the name box by another route than a typed key (a paste, a middle click, a
+// drop) meets the same rule: refused whole, so that the box keeps what it had.
+class NameValidator final : public QValidator
+{
+public:
+    NameValidator(std::function<void()> refused, QObject *parent)
+        : QValidator(parent), m_refused(std::move(refused))
+    {
+    }
+    State validate(QString &text, int &) const override
+    {
+        if (acceptsNameText(text))
+            return Acceptable;
+        m_refused();
+        return Invalid;
+    }
+
+private:
+    std::function<void()> m_refused;
+};
+
+} // namespace
 
 MainWindow::MainWindow(Services &services, QWidget *parent)
     : QMainWindow(parent), m_services(services), m_ui(new Ui::MainWindow)
@@ -39,6 +66,15 @@ MainWindow::MainWindow(Services &services, QWidget *parent)
 
     m_ui->txtName->setMaxLength(limits::NameLength);
     m_ui->txtName->installEventFilter(this);
+    m_ui->txtName->setValidator(new NameValidator(
+        [this] {
+            // Said once the box has undone the change, outside the box's own handling of it.
+            QTimer::singleShot(0, this, [this] {
+                if (acceptsNameText(m_ui->txtName->text()))
+                    refuseNameText();
+            });
+        },
+        m_ui->txtName));
     // The links come after the designed controls in the Tab order.
     QWidget *previous = m_ui->cmdProceed;
     for (QWidget *link : {m_ui->Label14, m_ui->lblFullBrand, m_ui->lblCobrand})
