@@ -55,6 +55,11 @@ bool SettingsFile::setValue(const QString &group, const QString &key, const QStr
         // use it, and the lines past what it read would be lost.
         if (bytes.size() > settingstext::SizeLimit || !QDir().mkpath(QFileInfo(*m_path).path()))
             return false;
+        // A file its owner made read-only is kept as it is, by root too (whom the system lets
+        // write anything): the mode says what its owner wants.
+        if (const QFileInfo file(*m_path);
+            file.exists() && !file.permissions().testFlag(QFileDevice::WriteOwner))
+            return false;
         bool changed = false;
         const auto unchanged = [&] {
             changed = wholefile::read(*m_path, settingstext::SizeLimit,

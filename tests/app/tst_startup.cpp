@@ -256,6 +256,7 @@ void TestStartup::unwritableStoreAsksNothing_data()
     QTest::newRow("a full disk") << u"full disk"_s << Now;
     QTest::newRow("a file that would grow past what is read back") << u"limit"_s << Now;
     QTest::newRow("a file of 1 MiB, more than is read") << u"1 MiB"_s << Now;
+    QTest::newRow("a read-only file in a writable folder") << u"read-only"_s << Now;
     QTest::newRow("70 KiB of comment lines, more than is read") << u"70 KiB"_s << Now;
     QTest::newRow("root, another user's folder with a link to root's file") << u"foreign"_s << Now;
     QTest::newRow("clock in year 10000: no stamp to store")
@@ -302,6 +303,8 @@ void TestStartup::unwritableStoreAsksNothing()
         QCOMPARE(::lchown(QFile::encodeName(path).constData(), 65534, 65534), 0);
     } else {
         QVERIFY(writeFile(path, asked));
+        if (obstacle == u"read-only"_s)
+            QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
     }
     MessageRecorder messages(*m_services);
     UrlRecorder urls;
@@ -322,8 +325,8 @@ void TestStartup::unwritableStoreAsksNothing()
     }
     QVERIFY(messages.shown.isEmpty());
     QVERIFY(urls.opened.isEmpty());
-    const QStringList untouched{u"full disk"_s, u"none"_s,  u"limit"_s,
-                                u"foreign"_s,   u"1 MiB"_s, u"70 KiB"_s};
+    const QStringList untouched{u"full disk"_s, u"none"_s,   u"limit"_s,    u"foreign"_s,
+                                u"1 MiB"_s,     u"70 KiB"_s, u"read-only"_s};
     if (untouched.contains(obstacle)) {
         QFile file(kept.isEmpty() ? path : kept);
         QVERIFY(file.open(QIODevice::ReadOnly));
