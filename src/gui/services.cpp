@@ -8,6 +8,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileIconProvider>
+#include <QMimeDatabase>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPrintDialog>
@@ -38,10 +40,37 @@ messages::Answer showMessageBox(QWidget *parent, const messages::Message &messag
     return !question ? messages::Answer::Ok : yes ? messages::Answer::Yes : messages::Answer::No;
 }
 
+// Qt's own dialog would guess each listed file's type and icon from its first bytes, on the
+// window's thread: a file whose read never returns (/proc/kmsg for root, a FUSE file) froze the
+// program. Here both come from the name alone.
+class IconsByName final : public QFileIconProvider
+{
+public:
+    QIcon icon(const QFileInfo &info) const override
+    {
+        if (info.isDir())
+            return QFileIconProvider::icon(Folder);
+        const QMimeType type = typeOf(info);
+        return QIcon::fromTheme(type.iconName(),
+                                QIcon::fromTheme(type.genericIconName(), QFileIconProvider::icon(File)));
+    }
+    QString type(const QFileInfo &info) const override { return typeOf(info).comment(); }
+
+private:
+    QMimeType typeOf(const QFileInfo &info) const
+    {
+        return info.isDir() ? m_types.mimeTypeForName(u"inode/directory"_s)
+                            : m_types.mimeTypeForFile(info, QMimeDatabase::MatchExtension);
+    }
+    QMimeDatabase m_types;
+};
+
 QString showSaveDialog(QWidget *parent, const QString &title, const QString &filter,
                        const QString &suggestedPath)
 {
+    IconsByName icons;
     QFileDialog dialog(parent, title);
+    dialog.setIconProvider(&icons);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(filter);
     // The dialog adds the extension to a name typed without one before it asks whether to

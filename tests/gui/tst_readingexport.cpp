@@ -18,6 +18,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
@@ -99,6 +100,8 @@ private slots:
     void saveWritesASharpPng();
     void theDialogAsksAboutTheFileItWrites_data();
     void theDialogAsksAboutTheFileItWrites();
+    void theDialogReadsNoListedFile_data();
+    void theDialogReadsNoListedFile();
     void writerLeavesWhatItCannotWrite_data();
     void writerLeavesWhatItCannotWrite();
     void pageHoldsTheReadingAsText_data();
@@ -299,6 +302,44 @@ void TestReadingExport::theDialogAsksAboutTheFileItWrites()
     QVERIFY(!QFile::exists(m_dir.filePath(u"keep"_s)));
     QCOMPARE(QImage(keep).isNull(), !replace);
     QVERIFY(messages.shown.isEmpty());
+}
+
+void TestReadingExport::theDialogReadsNoListedFile_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::newRow("a named pipe") << u"pipe"_s;
+    // The kernel's log: as root a read of it waits for the next message.
+    QTest::newRow("root's /proc/kmsg, whose read blocks") << u"/proc/kmsg"_s;
+}
+
+// The dialog lists and types every file of its folder, and completes a name typed into it,
+// without reading any: a file whose read blocks must not freeze the program.
+void TestReadingExport::theDialogReadsNoListedFile()
+{
+    QFETCH(QString, file);
+    if (file == u"pipe"_s) {
+        file = m_dir.filePath(u"pipe"_s);
+        QVERIFY(QFileInfo::exists(file) || ::mkfifo(QFile::encodeName(file).constData(), 0600) == 0);
+    } else if (::geteuid() != 0 || !QFileInfo::exists(file)) {
+        QSKIP("needs root");
+    }
+    read(u"November"_s);
+    QString type;
+    QTimer::singleShot(0, this, [&] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        const QFileInfo info(file);
+        dialog->setDirectory(info.path());
+        QTest::keyClicks(dialog->findChild<QLineEdit *>(u"fileNameEdit"_s), info.fileName().left(2));
+        auto *model = dialog->findChild<QFileSystemModel *>();
+        QTRY_VERIFY_WITH_TIMEOUT(model->index(file).isValid(), 10000);
+        dialog->grab(); // drawn with every listed file's type and icon
+        type = model->data(model->index(file).siblingAtColumn(2)).toString();
+        dialog->reject();
+    });
+    QVERIFY(chooseMenuItem(m_window, u"mnuFile"_s, u"mnuSave"_s));
+    QVERIFY(!type.isEmpty());
 }
 
 void TestReadingExport::writerLeavesWhatItCannotWrite_data()
