@@ -6,9 +6,16 @@
 #include "core/webaddresses.h"
 
 #include <QDesktopServices>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QScopedValueRollback>
 #include <QUrl>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace planetarch::links {
 
@@ -33,6 +40,38 @@ void withholdAddress(QtMsgType type, const QMessageLogContext &context, const QS
         previousHandler(type, context, text);
 }
 
+// Whether path and every folder from it up to top belong to root or this user and none is
+// writable by anyone else (a link counts by its owner alone).
+bool ownChain(QString path, const QString &top)
+{
+#ifdef Q_OS_UNIX
+    for (;;) {
+        struct stat entry{};
+        if (::lstat(QFile::encodeName(path).constData(), &entry) != 0 ||
+            (entry.st_uid != 0 && entry.st_uid != ::geteuid()) ||
+            (!S_ISLNK(entry.st_mode) && (entry.st_mode & (S_IWGRP | S_IWOTH))))
+            return false;
+        if (path == top || !path.startsWith(top + u'/'))
+            return true;
+        path = QFileInfo(path).path();
+    }
+#else
+    Q_UNUSED(path);
+    Q_UNUSED(top);
+    return true;
+#endif
+}
+
+// A page is the program's own only when nobody else could have put it there: where another user
+// may write (a build in a shared temporary folder), that user could plant a page, or a launcher
+// in its place, for the desktop of whoever runs the program to open. Checked as named and as the
+// links lead, up to the folder the program was built or installed in.
+bool isOwnPage(const QString &page, const QString &root)
+{
+    return ownChain(QDir::cleanPath(page), QDir::cleanPath(root)) &&
+           ownChain(QFileInfo(page).canonicalFilePath(), QFileInfo(root).canonicalFilePath());
+}
+
 } // namespace
 
 bool open(const QString &address)
@@ -54,9 +93,10 @@ bool open(const QString &address)
 
 QString helpPage(const QString &programFolder)
 {
-    for (const QString &candidate : {programFolder + u"/../share/planetarch/help.html"_s,
-                                     programFolder + u"/share/planetarch/help.html"_s}) {
-        if (const QFileInfo page(candidate); page.isFile())
+    // Beside the program in a build tree, then where it is installed.
+    for (const QString &root : {programFolder, programFolder + u"/.."_s}) {
+        const QString candidate = root + u"/share/planetarch/help.html"_s;
+        if (const QFileInfo page(candidate); page.isFile() && isOwnPage(candidate, root))
             return QUrl::fromLocalFile(page.canonicalFilePath()).toString();
     }
     return webaddresses::HelpPage;

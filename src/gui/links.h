@@ -15,9 +15,10 @@ namespace planetarch::links {
 // user's and a friend's names and e-mail addresses, and stderr ends in the session's journal.
 bool open(const QString &address);
 
-// The address Online Help opens: the help page installed with the program
-// (<prefix>/share/planetarch/help.html beside <prefix>/games/planetarch), or the one a build tree
-// keeps beside the program, as a file: address; the build's web address when there is neither.
+// The address Online Help opens: the help page a build tree keeps beside the program, or the one
+// installed with it (<prefix>/share/planetarch/help.html beside <prefix>/games/planetarch), as a
+// file: address, when it and its folders up to the build or install folder are root's or this
+// user's and writable by no one else; the build's web address otherwise.
 QString helpPage(const QString &programFolder);
 
 } // namespace planetarch::links

@@ -23,6 +23,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace planetarch;
 using namespace planetarch::testing;
 using namespace Qt::StringLiterals;
@@ -170,28 +173,50 @@ void TestLinks::helpIsThePageBesideTheProgram_data()
 {
     QTest::addColumn<QString>("program"); // the program's folder, in a folder of the row's
     QTest::addColumn<QString>("page");    // the help page made there; empty: none
-    QTest::newRow("installed") << u"games"_s << u"share/planetarch/help.html"_s;
-    QTest::newRow("a build tree") << u"."_s << u"share/planetarch/help.html"_s;
-    QTest::newRow("neither: the web page") << u"games"_s << QString();
+    QTest::addColumn<QString>("made");    // how it was made, when not as usual
+    QTest::addColumn<bool>("taken");      // whether it is opened, else the web page
+    const QString page = u"share/planetarch/help.html"_s;
+    QTest::newRow("installed") << u"games"_s << page << QString() << true;
+    QTest::newRow("a build tree") << u"."_s << page << QString() << true;
+    QTest::newRow("neither: the web page") << u"games"_s << QString() << QString() << false;
+    // Where someone else could have put the page, or a launcher in its place.
+    QTest::newRow("a page anyone may write") << u"games"_s << page << u"page 0666"_s << false;
+    QTest::newRow("a folder anyone may write") << u"."_s << page << u"share 0777"_s << false;
+    QTest::newRow("root, another user's page") << u"games"_s << page << u"page nobody's"_s << false;
+    QTest::newRow("root, another user's link to a good page")
+        << u"games"_s << page << u"link nobody's"_s << false;
 }
 
 void TestLinks::helpIsThePageBesideTheProgram()
 {
     QFETCH(QString, program);
     QFETCH(QString, page);
+    QFETCH(QString, made);
+    QFETCH(bool, taken);
+    if (made.contains(u"nobody's"_s) && ::geteuid() != 0)
+        QSKIP("needs root");
     QTemporaryDir prefix;
     QVERIFY(QDir(prefix.path()).mkpath(program));
+    const QString path = prefix.filePath(page);
     if (!page.isEmpty()) {
         QVERIFY(QDir(prefix.path()).mkpath(QFileInfo(page).path()));
-        QFile file(prefix.filePath(page));
+        QFile file(made == u"link nobody's"_s ? prefix.filePath(u"good.html"_s) : path);
         QVERIFY(file.open(QIODevice::WriteOnly));
     }
-    const QString address = links::helpPage(prefix.filePath(program));
-    QCOMPARE(
-        address,
-        page.isEmpty()
-            ? webaddresses::HelpPage
-            : QUrl::fromLocalFile(QFileInfo(prefix.filePath(page)).canonicalFilePath()).toString());
+    const QByteArray name = QFile::encodeName(path);
+    if (made == u"page 0666"_s)
+        QCOMPARE(::chmod(name.constData(), 0666), 0);
+    if (made == u"share 0777"_s)
+        QCOMPARE(::chmod(QFile::encodeName(prefix.filePath(u"share"_s)).constData(), 0777), 0);
+    if (made == u"page nobody's"_s)
+        QCOMPARE(::chown(name.constData(), 65534, 65534), 0);
+    if (made == u"link nobody's"_s) {
+        QVERIFY(QFile::link(prefix.filePath(u"good.html"_s), path));
+        QCOMPARE(::lchown(name.constData(), 65534, 65534), 0);
+    }
+    QCOMPARE(links::helpPage(prefix.filePath(program)),
+             taken ? QUrl::fromLocalFile(QFileInfo(path).canonicalFilePath()).toString()
+                   : webaddresses::HelpPage);
 }
 
 void TestLinks::donateActsFromTheMenuBar()
