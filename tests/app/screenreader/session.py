@@ -9,7 +9,9 @@ import subprocess
 import tempfile
 import time
 
-SPEECH = re.compile(r"SPEECH OUTPUT: '(.*?)' ?[\[{].*$", re.MULTILINE)
+# An utterance may run over lines (a message of paragraphs); the log indents the lines after the
+# first.
+SPEECH = re.compile(r"SPEECH OUTPUT: '(.*?)' ?[\[{]", re.DOTALL)
 
 
 class Session:
@@ -112,7 +114,8 @@ class Session:
         text = self._text()
         new, self.read = text[self.read:], len(text)
         # Key echo ("tab ", "A ") ends in a blank; what the program makes Orca say does not.
-        return [m.group(1) for m in SPEECH.finditer(new) if not m.group(1).endswith(" ")]
+        return [" ".join(m.group(1).split()) for m in SPEECH.finditer(new)
+                if not m.group(1).endswith(" ")]
 
     def keys(self, *keys):
         subprocess.run(["xdotool", "key", "--delay", "80", *keys], env=self.env, check=True)
