@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 # What a blind user hears: the program driven by keyboard alone under Orca, each step checked
-# against what Orca said. Usage: check.py PROGRAM APP_ID
+# against what Orca said. Usage: check.py PROGRAM APP_ID [UPDATE_REMINDER: ON or OFF]
 import os
 import re
 import subprocess
@@ -101,11 +101,20 @@ FORUM = ("The Most Popular Online Runevale Discussion Forum. Click Here To Visit
 BANNER = re.compile(r"(Co-brand this software for your site\. .* co-branding\.|"
                     r"Home Business Opportunity\. .* Click here for more details\.) link\.?")
 
-s = Session(program)
+# Where the build asks about updates, the first start is one that asks.
+reminder = len(sys.argv) > 3 and sys.argv[3] == "ON"
+s = Session(program, reminder_due=reminder)
 try:
     s.start()
-    s.wait_window("Planetarch v1.0")
-    expect("the window opens on the name box", s.heard(), MAIN)
+    if reminder:
+        expect("the update question", s.heard(),
+               ["alert Planetarch.", "There maybe an update to this software available Do you "
+                "want to check for an update?", "Yes push button."])
+        opened = s.keys("alt+n")
+    else:
+        s.wait_window("Planetarch v1.0")
+        opened = s.heard()
+    expect("the window opens on the name box", opened, MAIN)
 
     # The entry: every list heard with its purpose and choice, every change once.
     s.type("Ann")

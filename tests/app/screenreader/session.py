@@ -15,8 +15,9 @@ SPEECH = re.compile(r"SPEECH OUTPUT: '(.*?)' ?[\[{]", re.DOTALL)
 
 
 class Session:
-    def __init__(self, program, settle=1.0, patience=15.0):
+    def __init__(self, program, settle=1.0, patience=15.0, reminder_due=False):
         self.program = program
+        self.reminder_due = reminder_due  # a stored date old enough for the update question
         self.settle = settle  # silence that ends a step
         self.patience = patience  # the longest a step may take to be heard
         self.home = tempfile.mkdtemp(prefix="planetarch-orca-")
@@ -60,6 +61,11 @@ class Session:
                    "Orca's first words", 60)
         time.sleep(2)
         self.read = len(self._text())
+        if self.reminder_due:
+            folder = os.path.join(env["XDG_CONFIG_HOME"], "Orvanel")
+            os.makedirs(folder)
+            with open(os.path.join(folder, "Planetarch.conf"), "w") as f:
+                f.write("[UpdateReminder]\nLastAsked=2000-01-01T10:00:00\n")
         self.app = self._spawn([self.program], show_output=True)
 
     def _start_x_server(self):
