@@ -87,7 +87,7 @@ int main(int argc, char *argv[])
 
     std::vector<double> engine;
     {
-        const int months[] = {10, 7, 1}; // November, August, February
+        const int months[] = {11, 8, 2}; // November, August, February
         for (int sample = 0; sample < samples; ++sample) {
             QElapsedTimer timer;
             timer.start();
@@ -123,8 +123,7 @@ int main(int argc, char *argv[])
     std::vector<double> picture;
     std::vector<double> pdf;
     {
-        const PersonalReading reading{u"Ann"_s, u"1 January 1980"_s,
-                                      *readingengine::readingFor(1, 0)};
+        const PersonalReading reading{{u"Ann"_s, 1, 1, 1980}, *readingengine::readingFor(1, 1)};
         QString lastFolder;
         QTemporaryDir folder;
         Services services;

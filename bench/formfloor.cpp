@@ -11,6 +11,7 @@
 #include "core/entryrules.h"
 #include "core/limits.h"
 #include "core/webaddresses.h"
+#include "gui/desktop.h"
 #include "gui/widgets/theme.h"
 
 #include <QApplication>
@@ -22,7 +23,7 @@ using namespace Qt::StringLiterals;
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setWindowIcon(planetarch::theme::programIcon());
+    QApplication::setWindowIcon(planetarch::desktop::programIcon());
     QMainWindow window;
     window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -32,7 +33,7 @@ int main(int argc, char *argv[])
     ui.Label14->setText(ui.Label14->text().arg(QUrl(planetarch::webaddresses::HomePage).host()));
     ui.Picture1->setPixmap(
         planetarch::theme::loadPicture(u":/star.png"_s, window.devicePixelRatio()));
-    planetarch::theme::applyDesign(&window);
+    planetarch::desktop::applyDesign(&window);
     ui.txtName->setMaxLength(planetarch::limits::NameLength);
     ui.cboDate->addItems(planetarch::dayItems());
     ui.cboMonth->addItems(planetarch::monthItems());

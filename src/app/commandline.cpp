@@ -15,10 +15,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString ProgramName = u"planetarch"_s;
-
 // The options QGuiApplication and QApplication take from the command line, with or without a
-// value; they are accepted here and left for Qt, which removes them before the program looks.
+// value (Qt lists them nowhere it can be asked): accepted here and left for Qt, which removes them
+// before the program looks.
 const char *const QtOptionsWithValue[] = {
     "platform",    "platformpluginpath", "platformtheme", "plugin",     "qwindowgeometry",
     "qwindowicon", "qwindowtitle",       "style",         "stylesheet", "session",
@@ -43,9 +42,9 @@ void addQtOptions(QCommandLineParser &parser)
 QString usage(const QCommandLineParser &parser)
 {
     QString text = parser.helpText();
-    text.replace(u"<executable_name>"_s, ProgramName);
+    text.replace(u"<executable_name>"_s, identity::ProgramName);
     return text + u"\nQt's own options (-platform, -style, ...) are accepted as well.\n"
-                  u"See planetarch(6) for the setting the program keeps.\n"_s;
+                  u"See %1(6) for the setting the program keeps.\n"_s.arg(identity::ProgramName);
 }
 
 // "--platform=xcb" and "-platform=xcb" as "-platform" "xcb"; everything else as it stands.
@@ -85,14 +84,14 @@ CommandLine parseCommandLine(const QStringList &arguments)
 
     using Action = CommandLine::Action;
     if (!parser.parse(arguments)) {
-        const QString error = ProgramName + u": "_s + parser.errorText() + u'\n';
-        return {Action::Error, error + usage(parser), 2, {}, {}};
+        const QString error = identity::ProgramName + u": "_s + parser.errorText() + u'\n';
+        return {Action::Error, error + usage(parser), 2, {}};
     }
     if (parser.isSet(help))
-        return {Action::Help, usage(parser), 0, {}, {}};
+        return {Action::Help, usage(parser), 0, {}};
     if (parser.isSet(version))
-        return {Action::Version, ProgramName + u' ' + identity::Version + u'\n', 0, {}, {}};
-    return {Action::Run, {}, 0, splitQtOptions(arguments), parser.value(u"platform"_s)};
+        return {Action::Version, identity::ProgramName + u' ' + identity::Version + u'\n', 0, {}};
+    return {Action::Run, {}, 0, splitQtOptions(arguments)};
 }
 
 } // namespace planetarch

@@ -8,7 +8,7 @@
 namespace planetarch {
 
 // What the command line asks for. It is read before the application object exists, so --help and
-// --version answer on a terminal with no display, and nothing touches the lock or the settings.
+// --version answer on a terminal with no display, and nothing touches the socket or the settings.
 struct CommandLine
 {
     enum class Action { Run, Help, Version, Error };
@@ -18,7 +18,6 @@ struct CommandLine
     // The arguments to hand to QApplication: as given, except that Qt's options written with "="
     // ("--platform=xcb"), which Qt would silently ignore, are split in two as Qt reads them.
     QStringList qtArguments;
-    QString platform; // the -platform option's value, empty when not given
 };
 
 // arguments as main() gets them, the program's path first. Qt's own options (-platform, -style,

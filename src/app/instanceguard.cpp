@@ -3,7 +3,7 @@
 #include "app/instanceguard.h"
 
 #include "core/identity.h"
-#include "core/startuprules.h"
+#include "core/raiserequest.h"
 
 #include <QLockFile>
 #include <QSocketNotifier>
@@ -170,8 +170,8 @@ constexpr qsizetype MostCallers = 8;
 
 void warnUnguarded(const QString &why)
 {
-    std::fprintf(stderr, "planetarch: %s: a second copy would not be noticed\n",
-                 why.toLocal8Bit().constData());
+    std::fprintf(stderr, "%s: %s: a second copy would not be noticed\n",
+                 identity::ProgramName.toLocal8Bit().constData(), why.toLocal8Bit().constData());
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/commandline.h"
 #include "app/startup.h"
-#include "core/startuprules.h"
+#include "core/identity.h"
 #include "gui/services.h"
 
 #include <QApplication>
@@ -23,10 +23,10 @@ struct HeldMessage
 };
 std::vector<HeldMessage> heldMessages;
 
-// Qt ends the process with an abort when its display platform cannot start (a DISPLAY that names
-// no server, a plugin that will not load), after lines about plugins and reinstalling that are no
-// use to someone who did nothing wrong: say only what to do, and end plainly. With
-// QT_DEBUG_PLUGINS set, Qt's own lines come first.
+// Qt ends the process with an abort, and a core dump, when its display platform cannot start (no
+// DISPLAY or WAYLAND_DISPLAY, one that names no server, a plugin that will not load), after lines
+// about plugins and reinstalling that are no use to someone who did nothing wrong: say only what
+// to do, and end plainly. With QT_DEBUG_PLUGINS set, Qt's own lines come first.
 void holdUntilStarted(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
     if (type != QtFatalMsg) {
@@ -38,9 +38,8 @@ void holdUntilStarted(QtMsgType type, const QMessageLogContext &context, const Q
             qtHandler(held.type, QMessageLogContext(), held.message);
         qtHandler(QtWarningMsg, context, message); // a warning: the fatal handler would abort
     }
-    std::fputs("planetarch: the window cannot open on this display: start it from a desktop "
-               "session\n",
-               stderr);
+    std::fprintf(stderr, "%s: no display to open the window on: start it from a desktop session\n",
+                 planetarch::identity::ProgramName.toLocal8Bit().constData());
     std::_Exit(1);
 }
 
@@ -56,15 +55,6 @@ int main(int argc, char *argv[])
         std::FILE *stream = command.exitCode == 0 ? stdout : stderr;
         std::fputs(command.output.toLocal8Bit().constData(), stream);
         return command.exitCode;
-    }
-
-    // Before Qt is asked, and so before the lock or the settings are touched.
-    const QString platforms =
-        command.platform.isNull() ? qEnvironmentVariable("QT_QPA_PLATFORM") : command.platform;
-    if (const auto problem = planetarch::displayProblem(platforms, qEnvironmentVariable("DISPLAY"),
-                                                        qEnvironmentVariable("WAYLAND_DISPLAY"))) {
-        std::fprintf(stderr, "%s\n", problem->toLocal8Bit().constData());
-        return 1;
     }
 
     planetarch::prepareEnvironment();

@@ -3,7 +3,6 @@
 #include "app/settingsfile.h"
 
 #include "core/settingstext.h"
-#include "core/startuprules.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,8 +14,8 @@ using namespace Qt::StringLiterals;
 
 std::optional<QString> SettingsFile::defaultPath()
 {
-    const std::optional<QString> folder = userFolder(qEnvironmentVariable("XDG_CONFIG_HOME"),
-                                                     qEnvironmentVariable("HOME"), u".config"_s);
+    const std::optional<QString> folder = settingstext::configFolder(
+        qEnvironmentVariable("XDG_CONFIG_HOME"), qEnvironmentVariable("HOME"));
     if (!folder)
         return std::nullopt;
     return *folder + u'/' + QCoreApplication::organizationName() + u'/' +
@@ -32,7 +31,7 @@ void SettingsFile::load()
 {
     m_read = {wholefile::Contents::State::Unusable, {}};
     if (m_path)
-        m_read = wholefile::read(*m_path, settingstext::SizeLimit, wholefile::Trust::Everything);
+        m_read = wholefile::read(*m_path, settingstext::SizeLimit);
 }
 
 std::optional<QString> SettingsFile::value(const QString &group, const QString &key) const
@@ -51,8 +50,7 @@ bool SettingsFile::setValue(const QString &group, const QString &key, const QStr
             return false;
         const QByteArray bytes =
             settingstext::withValue(m_read.bytes, group.toUtf8(), key.toUtf8(), value.toUtf8());
-        // A file this program would not read back is never written: the next start could not
-        // use it, and the lines past what it read would be lost.
+        // A file the next start could not read back is never written.
         if (bytes.size() > settingstext::SizeLimit || !QDir().mkpath(QFileInfo(*m_path).path()))
             return false;
         // A file its owner made read-only is kept as it is, by root too (whom the system lets
@@ -62,8 +60,7 @@ bool SettingsFile::setValue(const QString &group, const QString &key, const QStr
             return false;
         bool changed = false;
         const auto unchanged = [&] {
-            changed = wholefile::read(*m_path, settingstext::SizeLimit,
-                                      wholefile::Trust::Everything) != m_read;
+            changed = wholefile::read(*m_path, settingstext::SizeLimit) != m_read;
             return !changed;
         };
         QString reason;

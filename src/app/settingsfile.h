@@ -10,14 +10,10 @@
 
 namespace planetarch {
 
-// The program's settings file, where QSettings kept it
-// ($XDG_CONFIG_HOME/<organisation>/<application>.conf, in QSettings' own text form), read and
-// written without QSettings, through wholefile. What lies at its path is looked at before anything
-// is opened: a regular file, or a link to one, is read (at most settingstext::SizeLimit bytes) and
-// written whole and atomically; a pipe, socket, device or folder is never opened, and the settings
-// are then unusable. So are they when the file is larger than what is read (the lines past it
-// would be lost), and when a folder, link or file on the way belongs to another user (root run
-// with someone else's home): nothing there is followed, made or written. Nothing here ever waits.
+// The program's settings file, $XDG_CONFIG_HOME/<organisation>/<application>.conf in the text
+// form of core/settingstext.h, read and written through wholefile: nothing is followed, made or
+// written where another user could steer it, nothing is opened that is no regular file, and
+// nothing ever waits.
 class SettingsFile final
 {
 public:
@@ -27,12 +23,12 @@ public:
 
     explicit SettingsFile(std::optional<QString> path = defaultPath());
 
-    // A value as written; nothing when the file has none or is damaged (too large to be ours).
+    // The value; nothing when the file has none or cannot be used (too large to be ours, say).
     std::optional<QString> value(const QString &group, const QString &key) const;
-    // Stores a value, the rest of the file kept byte for byte. True only once it is really on
-    // disk: false for an unusable file, a folder that cannot be made or written, a full disk, a
-    // file that would grow past what is read back, or one that another program keeps changing
-    // (a change made since it was read is read again, once, and kept).
+    // Stores a value, the rest of the file kept byte for byte. True only once it is on disk: false
+    // for an unusable file, one its owner made read-only, a folder that cannot be made or written,
+    // a full disk, a file that would grow past what is read back, or one that another program
+    // keeps changing (a change made since it was read is read again, once, and kept).
     bool setValue(const QString &group, const QString &key, const QString &value);
 
 private:

@@ -6,22 +6,18 @@
 #include "app/settingsfile.h"
 #include "core/identity.h"
 #include "core/randomdraw.h"
-#include "core/startuprules.h"
+#include "core/reminder.h"
 #include "core/webaddresses.h"
-#include "gui/activation.h"
-#include "gui/exitwindow.h"
+#include "gui/desktop.h"
 #include "gui/links.h"
 #include "gui/mainwindow.h"
 #include "gui/services.h"
-#include "gui/widgets/theme.h"
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QTimer>
 #include <QWindow>
 
 #include <csignal>
-#include <functional>
 
 namespace planetarch {
 
@@ -31,47 +27,6 @@ namespace {
 
 const QString ReminderGroup = u"UpdateReminder"_s;
 const QString LastReminderKey = u"LastAsked"_s;
-constexpr char ActivationToken[] = "XDG_ACTIVATION_TOKEN";
-
-// What a second start brings forward: a window waiting for an answer (a message, About) before
-// the window under it, then the main window, then the exit window.
-QWidget *windowToBringForward()
-{
-    if (QWidget *modal = QApplication::activeModalWidget())
-        return modal;
-    QWidget *exitWindow = nullptr;
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    for (QWidget *window : windows) {
-        if (!window->isVisible())
-            continue;
-        if (qobject_cast<MainWindow *>(window))
-            return window;
-        if (qobject_cast<ExitWindow *>(window))
-            exitWindow = window;
-    }
-    return exitWindow;
-}
-
-void bringForward(const QByteArray &token)
-{
-    QWidget *window = windowToBringForward();
-    if (!window)
-        return;
-    // A minimised window comes back, and so does the one a dialog stands on.
-    for (QWidget *w = window; w; w = w->parentWidget() ? w->parentWidget()->window() : nullptr)
-        w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
-    // Qt's Wayland platform hands the compositor this token as it activates a window. Without
-    // one the compositor would ignore the request: a token of the window's own (no input behind
-    // it) has the desktop show that the window asks for attention.
-    if (QGuiApplication::platformName().startsWith(u"wayland"_s)) {
-        const QByteArray usable =
-            token.isEmpty() ? activation::requestToken(window->windowHandle(), false) : token;
-        if (!usable.isEmpty())
-            qputenv(ActivationToken, usable);
-    }
-    window->raise();
-    window->activateWindow();
-}
 
 } // namespace
 
@@ -100,28 +55,25 @@ void configureApplication(QApplication &app)
     QCoreApplication::setApplicationName(identity::Title);
     QCoreApplication::setApplicationVersion(identity::Version);
     // No application display name: Qt would append it to every window title ("Planetarch v1.0 -
-    // Planetarch") where the windows carry their designed captions. Qt falls back to the
+    // Planetarch") where the windows carry their own captions. Qt falls back to the
     // application name wherever it wants a display name.
     QGuiApplication::setDesktopFileName(identity::ApplicationId);
-    QApplication::setWindowIcon(theme::programIcon());
+    QApplication::setWindowIcon(desktop::programIcon());
     // Closing the main window hands over to the exit window; only endProgram() ends the program.
     app.setQuitOnLastWindowClosed(false);
 }
 
-bool updateReminder(SettingsFile &settings, const Services &services, const QDateTime &now,
-                    bool recordLater)
+bool updateReminder(SettingsFile &settings, const Services &services, const QDateTime &now)
 {
     const ReminderAction action =
         reminderAction(settings.value(ReminderGroup, LastReminderKey), now.date());
-    if (action == ReminderAction::Nothing)
-        return false;
-    if (action == ReminderAction::RecordOnly && recordLater)
-        return true;
+    if (action != ReminderAction::Ask)
+        return action == ReminderAction::RecordOnly;
     // The question is asked only once the date of asking is stored: an answer that could not be
     // remembered would bring the question back at every start. A store that cannot be written (a
     // read-only folder, a full disk, something that is no file, a clock past year 9999) means
     // nothing is asked and nothing is said; start-up goes on.
-    if (!recordReminder(settings, now) || action != ReminderAction::Ask)
+    if (!recordReminder(settings, now))
         return false;
     if (services.question(nullptr, u"There maybe an update to this software available\r"
                                    u"Do you want to check for an update?"_s))
@@ -135,47 +87,6 @@ bool recordReminder(SettingsFile &settings, const QDateTime &now)
     return stamp && settings.setValue(ReminderGroup, LastReminderKey, *stamp);
 }
 
-namespace {
-
-// Runs a piece of start-up work once the window's first frame is on screen: the window is drawn
-// when the window system's first expose has been handled.
-class AfterFirstFrame final : public QObject
-{
-public:
-    AfterFirstFrame(QWidget *window, std::function<void()> work)
-        : QObject(window), m_work(std::move(work))
-    {
-        if (window->windowHandle()->isExposed())
-            runSoon(); // some platforms expose the window within show()
-        else
-            window->windowHandle()->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed()) {
-            watched->removeEventFilter(this);
-            runSoon();
-        }
-        return false;
-    }
-
-private:
-    // After the expose has been handled, that is after the frame was drawn.
-    void runSoon()
-    {
-        QTimer::singleShot(0, this, [this] {
-            m_work();
-            deleteLater();
-        });
-    }
-
-    std::function<void()> m_work;
-};
-
-} // namespace
-
 bool startProgram(InstanceGuard &guard, Services &services, const QDateTime &now,
                   bool updateReminder)
 {
@@ -183,15 +94,14 @@ bool startProgram(InstanceGuard &guard, Services &services, const QDateTime &now
         // The desktop's token is for the window the person wants, the running copy's: taken out
         // before the message can spend it. Without one, the key or click that answers the
         // message earns a token for the running copy.
-        QByteArray token = qgetenv(ActivationToken);
-        qunsetenv(ActivationToken);
+        QByteArray token = desktop::takeLaunchToken();
         // The compositor lets a token from that input pass the focus on only while the message
         // still has it: the running copy is asked before the message closes.
         bool asked = false;
         messages::Message message{u"Application is already running"_s};
         message.answered = [&](QWidget *box) {
             if (token.isEmpty())
-                token = activation::requestToken(box->windowHandle(), true);
+                token = desktop::requestToken(box->windowHandle(), true);
             asked = guard.askToRaise(token);
         };
         services.present(nullptr, message);
@@ -200,19 +110,19 @@ bool startProgram(InstanceGuard &guard, Services &services, const QDateTime &now
         services.endProgram();
         return false;
     }
-    guard.onRaiseRequest(bringForward);
+    guard.onRaiseRequest(desktop::bringForward);
     randomdraw::seed(static_cast<quint64>(now.toMSecsSinceEpoch()));
     bool recordLater = false;
     if (updateReminder) {
         SettingsFile settings;
-        recordLater = planetarch::updateReminder(settings, services, now, true);
+        recordLater = planetarch::updateReminder(settings, services, now);
     }
     auto *mainWindow = new MainWindow(services);
     mainWindow->setAttribute(Qt::WA_DeleteOnClose);
     mainWindow->show();
     // A first run only notes the date: that waits until the window is on screen.
     if (recordLater) {
-        new AfterFirstFrame(mainWindow, [now] {
+        desktop::afterFirstFrame(mainWindow, [now] {
             SettingsFile settings;
             recordReminder(settings, now);
         });

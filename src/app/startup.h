@@ -3,10 +3,9 @@
 #pragma once
 
 // The start of the program's life. runProgram() is all main() does with the Services it makes: it
-// names the application,
-// takes the single-instance lock (InstanceGuard), runs startProgram() and then the event loop.
-// startProgram() refuses a second copy, seeds the random draws, runs the update reminder and shows
-// the MainWindow. The program ends only through Services::endProgram().
+// names the application, takes the single-instance socket (InstanceGuard), runs startProgram() and
+// then the event loop. startProgram() refuses a second copy, seeds the random draws, runs the
+// update reminder and shows the MainWindow. The program ends only through Services::endProgram().
 
 #include "core/identity.h"
 
@@ -33,11 +32,10 @@ bool startProgram(InstanceGuard &guard, Services &services, const QDateTime &now
 
 int runProgram(QApplication &app, Services &services);
 
-// Asks the update question when it is due, once today is stored as the date of asking. A first run
-// (no usable date stored, or a damaged one) only notes today; with recordLater it leaves that to
-// the caller and returns true, so start-up can write it once the window is on screen.
-bool updateReminder(SettingsFile &settings, const Services &services, const QDateTime &now,
-                    bool recordLater = false);
+// Asks the update question when it is due, once now is stored as the date of asking. True for a
+// first run (no usable date stored, or a damaged one): nothing is asked, and the caller stores the
+// date (recordReminder) once the window is on screen.
+bool updateReminder(SettingsFile &settings, const Services &services, const QDateTime &now);
 // Stores now as the date of asking; true once it is on disk.
 bool recordReminder(SettingsFile &settings, const QDateTime &now);
 

@@ -14,7 +14,6 @@ namespace planetarch {
 
 // The table's order, not the order from the Sun; the pictures follow it too.
 enum class Planet { Sun, Moon, Mars, Venus, Mercury, Jupiter, Saturn, Uranus, Neptune, Pluto };
-inline constexpr int PlanetCount = 10;
 
 // clang-format off
 enum class Sign {
@@ -22,7 +21,6 @@ enum class Sign {
     Pisces
 };
 // clang-format on
-inline constexpr int SignCount = 12;
 
 struct PlanetArchetype
 {
@@ -33,7 +31,8 @@ struct PlanetArchetype
 
 // The texts are the program's content exactly as written, odd separators and typos included
 // ("Gemini And virgo", "You area always", the two blanks in the Mercury paragraph).
-inline constexpr std::array<PlanetArchetype, PlanetCount> Archetypes{{
+// By planet, in the enum's order.
+inline constexpr auto Archetypes = std::to_array<PlanetArchetype>({
     {u"Sun", u"The King", u"The Leader, The Star", u"Happy, Enthusiastic, Confident, Positive",
      u"You like to be the center of attraction and in the limelight. You crave for attention and "
      u"publicity. You are authoritative and have good leadership qualities. You are motivated and "
@@ -84,11 +83,11 @@ inline constexpr std::array<PlanetArchetype, PlanetCount> Archetypes{{
      u"The Hangman", u"Virgo"},
     {u"Pluto", u"The Transformer", u"The Soul Essence", u"Pluto", u"Pluto", u"Scorpio",
      u"The Fool, The Death (Scorpio)", u"Taurus"},
-}};
+});
 
-inline constexpr std::array<QStringView, SignCount> SignNames{
-    u"Aries", u"Taurus",  u"Gemini",      u"Cancer",    u"Leo",      u"Virgo",
-    u"Libra", u"Scorpio", u"Sagittarius", u"Capricorn", u"Aquarius", u"Pisces"};
+inline constexpr auto SignNames = std::to_array<QStringView>(
+    {u"Aries", u"Taurus", u"Gemini", u"Cancer", u"Leo", u"Virgo", u"Libra", u"Scorpio",
+     u"Sagittarius", u"Capricorn", u"Aquarius", u"Pisces"});
 
 constexpr const PlanetArchetype &archetypeOf(Planet planet)
 {

@@ -21,13 +21,6 @@ QStringList numberItems(int first, int last)
     return items;
 }
 
-constexpr int February = 1;
-constexpr int Backspace = 8;
-constexpr int Enter = 13;
-constexpr int Escape = 27;
-constexpr int Blank = 32;
-constexpr int Delete = 127;
-
 } // namespace
 
 QStringList dayItems()
@@ -62,23 +55,23 @@ int searchItems(const QStringList &items, QStringView typed, int chosen)
     return -1;
 }
 
-bool isNameCharacter(int code)
+bool isNameCharacter(char32_t c)
 {
-    return (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z') || code == Backspace ||
-           code == Blank;
+    return (c >= U'A' && c <= U'Z') || (c >= U'a' && c <= U'z') || c == U'\b' || c == U' ';
 }
 
-std::optional<int> typedCharacter(int key, Qt::KeyboardModifiers modifiers, QStringView text)
+std::optional<char32_t> typedCharacter(int key, Qt::KeyboardModifiers modifiers, QStringView text)
 {
+    const bool control = modifiers & Qt::ControlModifier;
     switch (key) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return Enter;
+        return U'\r';
     case Qt::Key_Escape:
-        return Escape;
+        return U'\x1b';
     case Qt::Key_Backspace:
         // Ctrl+Backspace deletes a word: the control character DEL, which the name refuses.
-        return (modifiers & Qt::ControlModifier) ? Delete : Backspace;
+        return control ? U'\x7f' : U'\b';
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
     case Qt::Key_Delete:
@@ -86,28 +79,44 @@ std::optional<int> typedCharacter(int key, Qt::KeyboardModifiers modifiers, QStr
     default:
         break;
     }
-    if ((modifiers & Qt::ControlModifier) && key >= Qt::Key_A && key <= Qt::Key_Z)
-        return key - Qt::Key_A + 1;
-    if (text.isEmpty() || (modifiers & Qt::ControlModifier))
+    if (control && key >= Qt::Key_A && key <= Qt::Key_Z)
+        return char32_t(key - Qt::Key_A + 1);
+    if (text.isEmpty() || control)
         return std::nullopt;
-    return static_cast<int>(text.toUcs4().value(0));
+    return text.toUcs4().value(0);
 }
 
 bool acceptsNameText(QStringView text)
 {
     const QList<uint> codes = text.toUcs4();
     return std::all_of(codes.begin(), codes.end(),
-                       [](uint code) { return isNameCharacter(static_cast<int>(code)); });
+                       [](uint code) { return isNameCharacter(char32_t(code)); });
 }
 
-EntryVerdict checkEntry(QStringView name, int dayPosition, int monthPosition, int year)
+QString Entry::shownName() const
 {
-    if (trimBlanks(name).isEmpty())
+    QList<uint> points = name.toUcs4();
+    points.removeIf([](uint point) {
+        const QChar::Category category = QChar::category(char32_t(point));
+        return category == QChar::Other_Control || category == QChar::Other_Format;
+    });
+    return trimBlanks(
+        QString::fromUcs4(reinterpret_cast<const char32_t *>(points.constData()), points.size()));
+}
+
+QString Entry::birthDate() const
+{
+    return QString::number(day) + u' ' + monthItems().value(month - 1) + u' ' +
+           QString::number(year);
+}
+
+EntryVerdict checkEntry(const Entry &entry)
+{
+    if (entry.shownName().isEmpty())
         return EntryVerdict::BlankName;
-    if (QDate::isValid(year, monthPosition + 1, dayPosition + 1))
+    if (QDate::isValid(entry.year, entry.month, entry.day))
         return EntryVerdict::Valid;
-    return monthPosition == February ? EntryVerdict::NoSuchFebruaryDay
-                                     : EntryVerdict::NoSuchThirtyFirst;
+    return entry.month == 2 ? EntryVerdict::NoSuchFebruaryDay : EntryVerdict::NoSuchThirtyFirst;
 }
 
 } // namespace planetarch

@@ -2,19 +2,23 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// The archetype engine. A reading goes: birth day and month -> sign (signOf) -> the sign's one or
-// two ruling planets (rulersOf) -> the last of them is the reading (readingFor): for Scorpio,
-// Aquarius and Pisces the second ruler. Nothing is kept from one reading to the next.
+// The archetype engine. A reading goes: birth day and month -> sign (signOf) -> the planet whose
+// archetype the sign reads (readingFor). Nothing is kept from one reading to the next.
 
 #include "core/archetypetable.h"
+#include "core/entryrules.h"
 
-#include <QList>
 #include <QString>
 
 #include <array>
 #include <optional>
 
 namespace planetarch {
+
+// The captions of a reading's rows, in the panel's order.
+inline constexpr auto ReadingCaptions = std::to_array<QStringView>(
+    {u"Ruling Planet", u"Planetary Archetype", u"Also Known As", u"Keywords", u"Characteristics",
+     u"Ruler", u"Tarot Card", u"Detriment"});
 
 // One reading as the result panel shows it: the birth date's sign, the planet whose archetype it
 // is, and from that the panel's eight rows in order, each a caption and its value ("Ruling Planet",
@@ -28,27 +32,24 @@ struct ArchetypeReading
         QString value;
         bool operator==(const Row &) const = default;
     };
-    static constexpr int RowCount = 8;
+    using Rows = std::array<Row, ReadingCaptions.size()>;
 
     Sign sign;
     Planet planet;
 
-    std::array<Row, RowCount> rows() const;
+    Rows rows() const;
     bool operator==(const ArchetypeReading &) const = default;
 };
 
-// A reading as it is taken along (copied, saved, printed): whose it is, with the name as typed and
-// the date of birth as picked in the lists.
+// A reading as it is taken along (copied, saved, printed), with the entry it was made from.
 struct PersonalReading
 {
-    QString name;      // "Ann"
-    QString birthDate; // "1 November 1980"
+    Entry entry;
     ArchetypeReading reading;
     bool operator==(const PersonalReading &) const = default;
 };
 
-// "Ann, born 1 November 1980 - Scorpio": the heading of every reading taken along. Neither it nor
-// the file name holds a control or format character of the name.
+// "Ann, born 1 November 1980 - Scorpio": the heading of every reading taken along.
 QString headingOf(const PersonalReading &personal);
 
 // "Ann - Mars": the name a saved reading is offered under, without its extension. What a file name
@@ -66,16 +67,11 @@ QString readingText(const ArchetypeReading &reading, ReadingText form);
 
 namespace readingengine {
 
-// day is 1 to 31; monthPosition is the month's place in the year counted from 0, as the month
-// list counts (0 January ... 11 December). Any other position gives no sign.
-std::optional<Sign> signOf(int day, int monthPosition);
+// day is 1 to 31, month 1 (January) to 12; any other month gives no sign.
+std::optional<Sign> signOf(int day, int month);
 
-// The sign's rulers, the first first.
-QList<Planet> rulersOf(Sign sign);
-
-// The reading of one accepted entry: the sign's last ruler; nothing for a month position outside
-// the twelve.
-std::optional<ArchetypeReading> readingFor(int day, int monthPosition);
+// The reading of one accepted entry; nothing for a month outside the twelve.
+std::optional<ArchetypeReading> readingFor(int day, int month);
 
 } // namespace readingengine
 

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "core/wholefile.h"
 
+#include "core/identity.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -151,12 +153,12 @@ bool writeAll(int fd, const QByteArray &bytes, QString *reason)
 
 } // namespace
 
-Contents read(const QString &path, qsizetype limit, Trust trust)
+Contents read(const QString &path, qsizetype limit)
 {
     Contents contents;
 #ifdef Q_OS_UNIX
     QString reason;
-    const std::optional<QByteArray> target = resolveBytes(absoluteBytes(path), trust, &reason);
+    const std::optional<QByteArray> target = resolveBytes(absoluteBytes(path), Trust::Everything, &reason);
     contents.state = Contents::State::Unusable;
     Status entry{};
     if (!target)
@@ -166,7 +168,7 @@ Contents read(const QString &path, qsizetype limit, Trust trust)
             contents.state = Contents::State::Missing;
         return contents;
     }
-    if (!S_ISREG(entry.st_mode) || (trust == Trust::Everything && !isTrusted(entry)))
+    if (!S_ISREG(entry.st_mode) || !isTrusted(entry))
         return contents; // a pipe, socket, device or folder: never opened, never waited on
     // Not blocking, in case what was a file a moment ago is a pipe by now.
     const int fd = ::open(target->constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW);
@@ -192,7 +194,6 @@ Contents read(const QString &path, qsizetype limit, Trust trust)
     }
     ::close(fd);
 #else
-    Q_UNUSED(trust);
     QFile file(path);
     if (!file.exists())
         return contents;
@@ -228,8 +229,8 @@ bool write(const QString &path, const QByteArray &bytes, QString *reason, Trust 
     QByteArray temporary;
     int fd = -1;
     for (int attempt = 0; fd < 0 && attempt < 16; ++attempt) {
-        temporary = folder + (folder.endsWith('/') ? "" : "/") + ".planetarch-" +
-                    QByteArray::number(QRandomGenerator::system()->generate(), 36);
+        temporary = folder + (folder.endsWith('/') ? "." : "/.") + identity::ProgramName.toUtf8() +
+                    '-' + QByteArray::number(QRandomGenerator::system()->generate(), 36);
         fd = ::open(temporary.constData(),
                     O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0666);
         if (fd < 0 && errno != EEXIST) {

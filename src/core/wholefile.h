@@ -36,8 +36,9 @@ struct Contents
     bool operator==(const Contents &) const = default;
 };
 
-// Reads at most limit bytes, never waiting on what lies at the path (a pipe, a device).
-Contents read(const QString &path, qsizetype limit, Trust trust);
+// Reads at most limit bytes, never waiting on what lies at the path (a pipe, a device). Every
+// folder, link and file on the way must be this user's or root's.
+Contents read(const QString &path, qsizetype limit);
 
 // Writes bytes to path whole or not at all: into a new file beside it, checked byte for byte and
 // on disk before it replaces whatever was there (a regular file, or nothing: anything else is

@@ -6,8 +6,8 @@
 
 #include "core/identity.h"
 #include "core/webaddresses.h"
+#include "gui/desktop.h"
 #include "gui/links.h"
-#include "gui/widgets/theme.h"
 
 #include <QUrl>
 
@@ -21,8 +21,8 @@ AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent), m_ui(new Ui::AboutD
     m_ui->setupUi(this);
     m_ui->Label2->setText(identity::WindowCaption);
     m_ui->lblHomePage->setText(m_ui->lblHomePage->text().arg(QUrl(webaddresses::HomePage).host()));
-    m_ui->picIcon->setPixmap(theme::programIcon().pixmap(32, 32));
-    theme::applyDesign(this);
+    m_ui->picIcon->setPixmap(desktop::programIcon().pixmap(32, 32));
+    desktop::applyDesign(this);
 
     // The default button: Enter presses it; Esc closes the dialog as its cancel button would.
     connect(m_ui->cmdOK, &QPushButton::clicked, this, &QDialog::accept);
@@ -31,7 +31,7 @@ AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent), m_ui(new Ui::AboutD
     // Under the full-branding offer, so it opens the full-branding page.
     connect(m_ui->lblCoBrand, &LinkLabel::clicked, this,
             [] { links::open(webaddresses::FullBrandPage); });
-    // The links come after the designed controls in the Tab order.
+    // The links come after the form's controls in the Tab order.
     setTabOrder(m_ui->picIcon, m_ui->lblHomePage);
     setTabOrder(m_ui->lblHomePage, m_ui->lblCoBrand);
     m_ui->cmdOK->setFocus();

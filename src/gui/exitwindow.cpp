@@ -9,10 +9,10 @@
 #include "core/referral.h"
 #include "core/text.h"
 #include "core/webaddresses.h"
+#include "gui/desktop.h"
 #include "gui/links.h"
 #include "gui/services.h"
 #include "gui/widgets/linklabel.h"
-#include "gui/widgets/theme.h"
 
 #include <QAccessible>
 #include <QCloseEvent>
@@ -27,7 +27,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr std::array<QStringView, 4> Appeals{
+constexpr auto Appeals = std::to_array<QStringView>({
     u"Runevale Softwares, such as this can be created and maintained only with your support. "
     u"The best way to support Orvanel is to visit Orvanel regularly and take part in the "
     u"discussions and other activities on the board.",
@@ -39,7 +39,7 @@ constexpr std::array<QStringView, 4> Appeals{
     u"Orvanel needs your help. All you need to do is visit Orvanel regularly and take part in "
     u"the various discussions and activites to help us maintain and develop more Runevale "
     u"Softwares.",
-};
+});
 
 // The placeholders follow the user moving between fields, not the window losing activation to a
 // message box or the browser (which moves no focus inside the window) or a context menu opening.
@@ -49,31 +49,27 @@ bool isFieldsOwnFocusChange(const QFocusEvent *event)
            event->reason() != Qt::PopupFocusReason;
 }
 
-// The text of an entry field as the form reads it. The message box keeps line breaks as CR LF.
-QString fieldText(const QWidget *field)
+// By verdict, in ReferralVerdict's order.
+constexpr auto MissingValueMessages = std::to_array<QStringView>(
+    {u"", u"Please Enter Your Name", u"Please Enter Your Email", u"Please Enter Your Message",
+     u"Please Enter Your Friend's Name", u"Please Enter Your Friend's Email"});
+
+} // namespace
+
+QString ExitWindow::fieldText(const QWidget *field)
 {
     if (const auto *box = qobject_cast<const QPlainTextEdit *>(field))
         return box->toPlainText().replace(u'\n', u"\r\n"_s);
     return static_cast<const QLineEdit *>(field)->text();
 }
 
-void setFieldText(QWidget *field, const QString &text)
+void ExitWindow::setFieldText(QWidget *field, const QString &text)
 {
     if (auto *box = qobject_cast<QPlainTextEdit *>(field))
         box->setPlainText(QString(text).replace(u"\r\n"_s, u"\n"_s));
     else
         static_cast<QLineEdit *>(field)->setText(text);
 }
-
-// By verdict, in ReferralVerdict's order.
-constexpr std::array<QStringView, 6> MissingValueMessages{u"",
-                                                          u"Please Enter Your Name",
-                                                          u"Please Enter Your Email",
-                                                          u"Please Enter Your Message",
-                                                          u"Please Enter Your Friend's Name",
-                                                          u"Please Enter Your Friend's Email"};
-
-} // namespace
 
 ExitWindow::ExitWindow(Services &services, QWidget *parent)
     : QWidget(parent), m_services(services), m_ui(new Ui::ExitWindow)
@@ -83,10 +79,10 @@ ExitWindow::ExitWindow(Services &services, QWidget *parent)
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     m_ui->setupUi(this);
     m_ui->Label1->setText(identity::WindowCaption);
-    m_ui->Picture1->setPixmap(theme::programIcon().pixmap(32, 32));
+    m_ui->Picture1->setPixmap(desktop::programIcon().pixmap(32, 32));
     // What the window does when it loads: one of the four appeals, drawn.
     m_ui->Label2->setText(Appeals[std::size_t(appealIndex(m_services.draw()))].toString());
-    theme::applyDesign(this);
+    desktop::applyDesign(this);
 
     // A check box drawn as a push button that never stays down. Toggled rather than clicked: a
     // screen reader's toggle action changes the state without a click, and must open the page too.
@@ -105,7 +101,7 @@ ExitWindow::ExitWindow(Services &services, QWidget *parent)
     connect(m_ui->lblGoToHome, &LinkLabel::clicked, this,
             [] { links::open(webaddresses::SoftwareSuitePage); });
     prepareFields();
-    setTabOrder(m_ui->txtMessage, m_ui->lblGoToHome); // the link after the designed controls
+    setTabOrder(m_ui->txtMessage, m_ui->lblGoToHome); // the link after the form's controls
     m_ui->cmdClose->setFocus();
 }
 
@@ -116,13 +112,13 @@ void ExitWindow::prepareFields()
     for (QLineEdit *field :
          {m_ui->txtName, m_ui->txtEmail, m_ui->txtFriendName, m_ui->txtFriendEmail})
         field->setMaxLength(limits::NameLength);
-    // Designed below the frame's visible height: it is reached with Tab and edited out of sight.
+    // Below the frame's visible height, as the form has it: reached with Tab, edited out of sight.
     m_ui->txtMessage->setMaximumLength(limits::MessageLength);
-    m_fields = {{{m_ui->txtName, placeholders::Name, false},
-                 {m_ui->txtEmail, placeholders::Email, true},
-                 {m_ui->txtFriendName, placeholders::FriendName, false},
-                 {m_ui->txtFriendEmail, placeholders::FriendEmail, true},
-                 {m_ui->txtMessage, placeholders::Message, false}}};
+    m_fields = {{m_ui->txtName, placeholders::Name, false},
+                {m_ui->txtEmail, placeholders::Email, true},
+                {m_ui->txtFriendName, placeholders::FriendName, false},
+                {m_ui->txtFriendEmail, placeholders::FriendEmail, true},
+                {m_ui->txtMessage, placeholders::Message, false}};
     for (const Field &field : m_fields) {
         setFieldText(field.widget, field.placeholder);
         field.widget->installEventFilter(this);

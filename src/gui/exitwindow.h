@@ -9,8 +9,8 @@
 
 #include <QWidget>
 
-#include <array>
 #include <memory>
+#include <vector>
 
 namespace Ui {
 class ExitWindow;
@@ -29,6 +29,11 @@ public:
     explicit ExitWindow(Services &services, QWidget *parent = nullptr);
     ~ExitWindow() override;
 
+    // An entry field's text as the form reads and writes it: the message box keeps line breaks as
+    // CR LF.
+    static QString fieldText(const QWidget *field);
+    static void setFieldText(QWidget *field, const QString &text);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -46,7 +51,7 @@ private:
     };
     Services &m_services;
     std::unique_ptr<Ui::ExitWindow> m_ui;
-    std::array<Field, 5> m_fields{};
+    std::vector<Field> m_fields;
 };
 
 } // namespace planetarch

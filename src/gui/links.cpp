@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "gui/links.h"
 
+#include "core/identity.h"
 #include "core/limits.h"
 #include "core/webaddresses.h"
 
@@ -95,7 +96,7 @@ QString helpPage(const QString &programFolder)
 {
     // Beside the program in a build tree, then where it is installed.
     for (const QString &root : {programFolder, programFolder + u"/.."_s}) {
-        const QString candidate = root + u"/share/planetarch/help.html"_s;
+        const QString candidate = root + u"/share/%1/help.html"_s.arg(identity::ProgramName);
         if (const QFileInfo page(candidate); page.isFile() && isOwnPage(candidate, root))
             return QUrl::fromLocalFile(page.canonicalFilePath()).toString();
     }

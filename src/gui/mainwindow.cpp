@@ -6,9 +6,10 @@
 
 #include "core/entryrules.h"
 #include "core/limits.h"
-#include "core/startuprules.h"
+#include "core/randomdraw.h"
 #include "core/webaddresses.h"
 #include "gui/aboutdialog.h"
+#include "gui/desktop.h"
 #include "gui/exitwindow.h"
 #include "gui/links.h"
 #include "gui/readingexport.h"
@@ -16,6 +17,7 @@
 #include "gui/services.h"
 #include "gui/widgets/theme.h"
 
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QScopedValueRollback>
@@ -62,7 +64,7 @@ MainWindow::MainWindow(Services &services, QWidget *parent)
     m_donate = m_ui->mnuDonate->text();
     m_ui->Label14->setText(m_ui->Label14->text().arg(QUrl(webaddresses::HomePage).host()));
     m_ui->Picture1->setPixmap(theme::loadPicture(u":/star.png"_s, devicePixelRatio()));
-    theme::applyDesign(this);
+    desktop::applyDesign(this);
 
     m_ui->txtName->setMaxLength(limits::NameLength);
     m_ui->txtName->installEventFilter(this);
@@ -75,13 +77,17 @@ MainWindow::MainWindow(Services &services, QWidget *parent)
             });
         },
         m_ui->txtName));
-    // The links come after the designed controls in the Tab order.
+    // The links come after the form's controls in the Tab order.
     QWidget *previous = m_ui->cmdProceed;
     for (QWidget *link : {m_ui->Label14, m_ui->lblFullBrand, m_ui->lblCobrand})
         setTabOrder(std::exchange(previous, link), link);
-    // The platform's keys, beside the designed texts.
+    // The platform's keys, beside the menus' own texts.
     m_ui->mnuOnline->setShortcut(QKeySequence(Qt::Key_F1));
     m_ui->mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    m_readingCommands = new QActionGroup(this);
+    m_readingCommands->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
+    for (QAction *command : {m_ui->mnuCopy, m_ui->mnuSave, m_ui->mnuSavePdf, m_ui->mnuPrint})
+        m_readingCommands->addAction(command);
     connectCommands();
 
     // What the window does when it loads: the lists filled (each showing its first item), the
@@ -90,10 +96,9 @@ MainWindow::MainWindow(Services &services, QWidget *parent)
     m_ui->cboMonth->addItems(monthItems());
     m_ui->cboYear->addItems(yearItems());
     showPanel(m_ui->fraMain);
-    const BannerChoice banner = bannerChoice(coBrandNumber(m_services.draw()));
-    if (banner != BannerChoice::AsBuilt)
-        m_ui->banners->setCurrentWidget(banner == BannerChoice::FullBrand ? m_ui->lblFullBrand
-                                                                          : m_ui->lblCobrand);
+    m_ui->banners->setCurrentWidget(randomdraw::showsFullBranding(m_services.draw())
+                                        ? m_ui->lblFullBrand
+                                        : m_ui->lblCobrand);
 }
 
 MainWindow::~MainWindow() = default;
@@ -148,21 +153,19 @@ ResultPanel *MainWindow::resultPanel()
         connect(m_resultPanel->againButton(), &QPushButton::clicked, this, &MainWindow::back);
         setTabOrder(m_ui->cmdProceed, m_resultPanel->againButton()); // before the links
         m_resultPanel->setContextMenuPolicy(Qt::ActionsContextMenu);
-        m_resultPanel->addActions({m_ui->mnuCopy, m_ui->mnuSave, m_ui->mnuSavePdf, m_ui->mnuPrint});
+        m_resultPanel->addActions(m_readingCommands->actions());
     }
     return m_resultPanel;
 }
 
-bool MainWindow::validateEntry()
+bool MainWindow::validate(const Entry &entry)
 {
-    const EntryVerdict verdict =
-        checkEntry(m_ui->txtName->text(), m_ui->cboDate->currentIndex(),
-                   m_ui->cboMonth->currentIndex(), m_ui->cboYear->currentText().toInt());
+    const EntryVerdict verdict = checkEntry(entry);
     if (verdict == EntryVerdict::BlankName) {
         m_services.critical(this, u"Please Enter Name"_s);
         m_ui->txtName->setFocus();
     } else if (verdict != EntryVerdict::Valid) {
-        // The two texts differ by a blank, as designed.
+        // The February text has no blank before its mark, the other one has.
         m_services.information(this, verdict == EntryVerdict::NoSuchFebruaryDay
                                          ? u"Please Enter Correct Date Or Month!"_s
                                          : u"Please Enter Correct Date Or Month !"_s);
@@ -173,17 +176,13 @@ bool MainWindow::validateEntry()
 void MainWindow::proceed()
 {
     const QScopedValueRollback busy(m_proceeding, true);
-    if (!validateEntry())
+    const Entry entry{m_ui->txtName->text(), m_ui->cboDate->currentIndex() + 1,
+                      m_ui->cboMonth->currentIndex() + 1, m_ui->cboYear->currentText().toInt()};
+    if (!validate(entry))
         return;
     // The lists offer only the twelve months, so there is always a reading.
-    const auto reading = readingengine::readingFor(m_ui->cboDate->currentIndex() + 1,
-                                                   m_ui->cboMonth->currentIndex());
-    m_reading =
-        PersonalReading{m_ui->txtName->text(),
-                        m_ui->cboDate->currentText() + u' ' + m_ui->cboMonth->currentText() + u' ' +
-                            m_ui->cboYear->currentText(),
-                        *reading};
-    resultPanel()->showReading(*reading);
+    m_reading = PersonalReading{entry, *readingengine::readingFor(entry.day, entry.month)};
+    resultPanel()->showReading(m_reading->reading);
     showPanel(m_resultPanel);
 }
 
@@ -206,8 +205,7 @@ void MainWindow::showPanel(QWidget *panel)
 {
     const bool focusWasOnEntry = m_ui->fraMain->isAncestorOf(focusWidget());
     m_ui->panels->setCurrentWidget(panel);
-    for (QAction *command : {m_ui->mnuCopy, m_ui->mnuSave, m_ui->mnuSavePdf, m_ui->mnuPrint})
-        command->setEnabled(panel == m_resultPanel);
+    m_readingCommands->setEnabled(panel == m_resultPanel);
     // While the reading is shown, Alt+D is its button's ("&Do It Once Again"): the menu bar, which
     // would take it first, gives up Donate's access key until the entry panel is back.
     m_ui->mnuDonate->setText(panel == m_resultPanel ? QString(m_donate).remove(u'&') : m_donate);
@@ -247,7 +245,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_ui->txtName && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
-        const std::optional<int> code = typedCharacter(key->key(), key->modifiers(), key->text());
+        const auto code = typedCharacter(key->key(), key->modifiers(), key->text());
         return code && !isNameCharacter(*code) && refuseNameText();
     }
     if (watched == m_ui->txtName && event->type() == QEvent::InputMethod) {

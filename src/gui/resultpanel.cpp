@@ -16,8 +16,11 @@ using namespace Qt::StringLiterals;
 ResultPanel::ResultPanel(QWidget *parent) : CaptionedFrame(parent), m_ui(new Ui::ResultPanel)
 {
     m_ui->setupUi(this);
-    m_captions = {m_ui->lblLabel3, m_ui->lblLabel5, m_ui->lblLabel4, m_ui->lblLabel6,
-                  m_ui->lblLabel7, m_ui->lblLabel8, m_ui->lblLabel9, m_ui->lblLabel10};
+    const std::array<QLabel *, ReadingCaptions.size()> captions{
+        m_ui->lblLabel3, m_ui->lblLabel5, m_ui->lblLabel4, m_ui->lblLabel6,
+        m_ui->lblLabel7, m_ui->lblLabel8, m_ui->lblLabel9, m_ui->lblLabel10};
+    for (std::size_t index = 0; index < captions.size(); ++index)
+        captions[index]->setText(ReadingCaptions[index].toString());
     m_values = {m_ui->lblResult0, m_ui->lblResult1, m_ui->lblResult2, m_ui->lblResult3,
                 m_ui->lblResult4, m_ui->lblResult5, m_ui->lblResult6, m_ui->lblResult7};
     theme::applyLooks(this);
@@ -34,7 +37,6 @@ void ResultPanel::showReading(const ArchetypeReading &reading, qreal pictureRati
 {
     const auto rows = reading.rows();
     for (std::size_t index = 0; index < rows.size(); ++index) {
-        m_captions[index]->setText(rows[index].caption);
         m_values[index]->setText(rows[index].value);
         if (!m_values[index]->wordWrap())
             m_values[index]->adjustSize();

@@ -46,9 +46,8 @@ private:
     void showReading(const ArchetypeReading &reading, qreal pictureRatio);
 
     std::unique_ptr<Ui::ResultPanel> m_ui;
-    std::array<QLabel *, ArchetypeReading::RowCount> m_captions{};
-    std::array<QLabel *, ArchetypeReading::RowCount> m_values{};
-    std::array<QPixmap, PlanetCount> m_pictures; // by planet, decoded when first shown
+    std::array<QLabel *, ReadingCaptions.size()> m_values{};
+    std::array<QPixmap, Archetypes.size()> m_pictures; // by planet, decoded when first shown
 };
 
 } // namespace planetarch

@@ -1,8 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Planetarch developers
 // SPDX-License-Identifier: MIT
-#include "core/startuprules.h"
+#include "core/raiserequest.h"
+#include "core/randomdraw.h"
+#include "core/reminder.h"
+#include "core/settingstext.h"
 
 #include <QTest>
+
+#include <limits>
 
 using namespace planetarch;
 using namespace Qt::StringLiterals;
@@ -19,14 +24,10 @@ private slots:
     void farDates();
     void stampThatCannotBeWritten_data();
     void stampThatCannotBeWritten();
-    void coBrandNumber_data();
-    void coBrandNumber();
-    void bannerChoice_data();
-    void bannerChoice();
-    void displayProblem_data();
-    void displayProblem();
-    void userFolder_data();
-    void userFolder();
+    void banner_data();
+    void banner();
+    void configFolder_data();
+    void configFolder();
     void raiseRequest_data();
     void raiseRequest();
 };
@@ -127,10 +128,10 @@ void TestStartupRules::stampThatCannotBeWritten()
         QCOMPARE(reminderAction(*stamp, now.date()), ReminderAction::Nothing);
 }
 
-void TestStartupRules::coBrandNumber_data()
+void TestStartupRules::banner_data()
 {
     QTest::addColumn<float>("x");
-    QTest::addColumn<int>("number");
+    QTest::addColumn<int>("number"); // round(x * 6 + 1): even shows full branding
     QTest::newRow("0") << 0.0f << 1;
     QTest::newRow("just below 1/12") << 0.0833f << 1;
     QTest::newRow("just above 1/12") << 0.0834f << 2;
@@ -144,73 +145,18 @@ void TestStartupRules::coBrandNumber_data()
     QTest::newRow("just below 11/12") << 0.9166f << 6;
     QTest::newRow("just above 11/12") << 0.9167f << 7;
     QTest::newRow("largest float below 1") << 0.99999994f << 7;
+    QTest::newRow("below 0 counts as 0") << -5.0f << 1;
+    QTest::newRow("not a number counts as 0") << std::numeric_limits<float>::quiet_NaN() << 1;
 }
 
-void TestStartupRules::coBrandNumber()
+void TestStartupRules::banner()
 {
     QFETCH(float, x);
     QFETCH(int, number);
-    QCOMPARE(planetarch::coBrandNumber(x), number);
+    QCOMPARE(randomdraw::showsFullBranding(x), number % 2 == 0);
 }
 
-void TestStartupRules::bannerChoice_data()
-{
-    QTest::addColumn<int>("number");
-    QTest::addColumn<BannerChoice>("choice");
-    for (int number : {2, 4, 6})
-        QTest::addRow("%d", number) << number << BannerChoice::FullBrand;
-    for (int number : {1, 3, 5})
-        QTest::addRow("%d", number) << number << BannerChoice::CoBrand;
-    QTest::newRow("7") << 7 << BannerChoice::AsBuilt;
-}
-
-void TestStartupRules::bannerChoice()
-{
-    QFETCH(int, number);
-    QFETCH(BannerChoice, choice);
-    QCOMPARE(planetarch::bannerChoice(number), choice);
-}
-
-void TestStartupRules::displayProblem_data()
-{
-    QTest::addColumn<QString>("platforms");
-    QTest::addColumn<QString>("display");
-    QTest::addColumn<QString>("waylandDisplay");
-    QTest::addColumn<QString>("missing"); // what the line says is not set; empty: no problem
-    const QString either = u"DISPLAY or WAYLAND_DISPLAY"_s;
-    QTest::newRow("default, nothing") << QString() << QString() << QString() << either;
-    QTest::newRow("default, X") << QString() << u":0"_s << QString() << QString();
-    QTest::newRow("default, Wayland") << QString() << QString() << u"wayland-0"_s << QString();
-    QTest::newRow("xcb, only Wayland") << u"xcb"_s << QString() << u"wayland-0"_s << u"DISPLAY"_s;
-    QTest::newRow("xcb with arguments, X") << u"xcb:foo=1"_s << u":1"_s << QString() << QString();
-    QTest::newRow("wayland-egl, only X")
-        << u"wayland-egl"_s << u":0"_s << QString() << u"WAYLAND_DISPLAY"_s;
-    QTest::newRow("wayland then xcb, X") << u"wayland;xcb"_s << u":0"_s << QString() << QString();
-    QTest::newRow("wayland then xcb, nothing")
-        << u"wayland;xcb"_s << QString() << QString() << either;
-    QTest::newRow("offscreen needs nothing")
-        << u"offscreen"_s << QString() << QString() << QString();
-    QTest::newRow("xcb, then vnc") << u"xcb;vnc"_s << QString() << QString() << QString();
-}
-
-void TestStartupRules::displayProblem()
-{
-    QFETCH(QString, platforms);
-    QFETCH(QString, display);
-    QFETCH(QString, waylandDisplay);
-    QFETCH(QString, missing);
-    const std::optional<QString> problem =
-        planetarch::displayProblem(platforms, display, waylandDisplay);
-    if (missing.isEmpty()) {
-        QVERIFY2(!problem, qPrintable(problem.value_or(QString())));
-        return;
-    }
-    QVERIFY(problem);
-    QCOMPARE(*problem, u"planetarch: no display found: start it from a desktop session ("_s +
-                           missing + u" is not set)"_s);
-}
-
-void TestStartupRules::userFolder_data()
+void TestStartupRules::configFolder_data()
 {
     QTest::addColumn<QString>("xdg");
     QTest::addColumn<QString>("home");
@@ -229,12 +175,12 @@ void TestStartupRules::userFolder_data()
         << u":/conf"_s << u"/home/ann"_s << u"/home/ann/.config"_s;
 }
 
-void TestStartupRules::userFolder()
+void TestStartupRules::configFolder()
 {
     QFETCH(QString, xdg);
     QFETCH(QString, home);
     QFETCH(QString, folder);
-    const std::optional<QString> found = planetarch::userFolder(xdg, home, u".config"_s);
+    const std::optional<QString> found = settingstext::configFolder(xdg, home);
     QCOMPARE(found.value_or(QString()), folder);
     QCOMPARE(found.has_value(), !folder.isNull());
 }

@@ -28,21 +28,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A field's text as the form reads it: the message box's line breaks as CR LF.
-QString fieldText(const QWidget *field)
-{
-    if (const auto *box = qobject_cast<const QPlainTextEdit *>(field))
-        return box->toPlainText().replace(u'\n', u"\r\n"_s);
-    return static_cast<const QLineEdit *>(field)->text();
-}
-
-void setFieldText(QWidget *field, const QString &text)
-{
-    if (auto *box = qobject_cast<QPlainTextEdit *>(field))
-        box->setPlainText(QString(text).replace(u"\r\n"_s, u"\n"_s));
-    else
-        static_cast<QLineEdit *>(field)->setText(text);
-}
+const auto fieldText = ExitWindow::fieldText;
+const auto setFieldText = ExitWindow::setFieldText;
 
 } // namespace
 

@@ -71,7 +71,7 @@ private:
 void TestLinks::init()
 {
     m_services = std::make_unique<Services>();
-    m_services->draw = [] { return 0.95f; }; // the banner strip as built: co-branding in front
+    m_services->draw = [] { return 0.95f; }; // co-branding in front
     m_window = new MainWindow(*m_services);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowActive(m_window));
@@ -119,7 +119,7 @@ void TestLinks::commands_data()
         << u"mnuHelp"_s << u"mnuUpdate"_s << false << webaddresses::DownloadPage;
     QTest::newRow("forum invitation")
         << QString() << u"Label14"_s << false << webaddresses::HomePage;
-    QTest::newRow("co-branding banner, in front as built")
+    QTest::newRow("co-branding banner, in front")
         << QString() << u"banner"_s << false << webaddresses::CoBrandPage;
     QTest::newRow("full-branding banner, once raised")
         << QString() << u"banner"_s << true << webaddresses::FullBrandPage;

@@ -26,7 +26,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Entry
+struct Typed
 {
     QString name;
     int day;
@@ -82,7 +82,7 @@ private:
         return label ? label->text() : QString();
     }
     QWidget *panelInFront() const;
-    void enter(const Entry &entry);
+    void enter(const Typed &entry);
     void press() { QTest::mouseClick(child<QPushButton>(u"cmdProceed"_s), Qt::LeftButton); }
     QImage shownPicture() const;
 
@@ -116,7 +116,7 @@ QWidget *TestMainWindow::panelInFront() const
     return hit;
 }
 
-void TestMainWindow::enter(const Entry &entry)
+void TestMainWindow::enter(const Typed &entry)
 {
     auto *name = child<QLineEdit>(u"txtName"_s);
     name->clear();
@@ -157,17 +157,17 @@ void TestMainWindow::startsWithTheEntryPanel()
 
 void TestMainWindow::reading_data()
 {
-    QTest::addColumn<Entry>("entry");
-    QTest::newRow("a sign of two rulers") << Entry{u"Ann"_s, 1, u"November"_s, 1980};
-    QTest::newRow("a sign of one ruler, in 1900") << Entry{u"Queen Mary"_s, 1, u"August"_s, 1900};
-    QTest::newRow("in 2050, another name") << Entry{u"Zed"_s, 31, u"August"_s, 2050};
-    QTest::newRow("the queen, whoever asks") << Entry{u"King Bob"_s, 1, u"July"_s, 1950};
+    QTest::addColumn<Typed>("entry");
+    QTest::newRow("a sign of two rulers") << Typed{u"Ann"_s, 1, u"November"_s, 1980};
+    QTest::newRow("a sign of one ruler, in 1900") << Typed{u"Queen Mary"_s, 1, u"August"_s, 1900};
+    QTest::newRow("in 2050, another name") << Typed{u"Zed"_s, 31, u"August"_s, 2050};
+    QTest::newRow("the queen, whoever asks") << Typed{u"King Bob"_s, 1, u"July"_s, 1950};
 }
 
 // The panel shows the engine's reading of the entry: its eight values and its planet's picture.
 void TestMainWindow::reading()
 {
-    QFETCH(Entry, entry);
+    QFETCH(Typed, entry);
     MessageRecorder messages(m_services);
 
     enter(entry);
@@ -176,7 +176,7 @@ void TestMainWindow::reading()
     QVERIFY(messages.shown.isEmpty());
     QCOMPARE(panelInFront()->objectName(), u"fraResult"_s);
     const ArchetypeReading expected =
-        *readingengine::readingFor(entry.day, monthItems().indexOf(entry.month));
+        *readingengine::readingFor(entry.day, monthItems().indexOf(entry.month) + 1);
     const auto rows = expected.rows();
     for (int row = 0; row < 8; ++row)
         QCOMPARE(value(row), rows[std::size_t(row)].value);
@@ -467,7 +467,7 @@ void TestMainWindow::secondReadingReplacesTheFirst()
     QTest::mouseClick(child<QPushButton>(u"cmdBack"_s), Qt::LeftButton);
     enter({u"Ann"_s, 1, u"August"_s, 1980});
     press();
-    const auto rows = readingengine::readingFor(1, monthItems().indexOf(u"August"_s))->rows();
+    const auto rows = readingengine::readingFor(1, monthItems().indexOf(u"August"_s) + 1)->rows();
     for (int row = 0; row < 8; ++row)
         QCOMPARE(value(row), rows[std::size_t(row)].value);
     // Auto-sized labels shrink with the shorter texts: no tail of the Mars texts is left over.

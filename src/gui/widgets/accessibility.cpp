@@ -145,6 +145,35 @@ private:
     mutable QAccessible::Id m_summary = 0;
 };
 
+// A widget's text as one run of plain text: a screen reader that reads a text by its runs then
+// reads it whole (Qt's own line edit reports an empty run at every offset, and "Ann" is heard as
+// "An").
+class OneRunTextAccessible : public QAccessibleWidget, public QAccessibleTextInterface
+{
+public:
+    using QAccessibleWidget::QAccessibleWidget;
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    using QAccessibleWidget::text;
+    QString text(int start, int end) const override { return content().mid(start, end - start); }
+    int characterCount() const override { return static_cast<int>(content().size()); }
+    QString attributes(int, int *start, int *end) const override
+    {
+        *start = 0;
+        *end = characterCount();
+        return {};
+    }
+
+protected:
+    virtual QString content() const = 0;
+};
+
 #if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
 QAccessibleInterface *chosenItem(const DropDownList *list)
 {
@@ -153,8 +182,8 @@ QAccessibleInterface *chosenItem(const DropDownList *list)
     return view && row >= 0 && row < view->childCount() ? view->child(row) : nullptr;
 }
 
-// Where Qt has selections (6.5 on), the chosen item is the list's one selected item: newer screen
-// readers (Orca 47) speak a combo box's new choice from that alone.
+// Where Qt has selections (6.5 on), the chosen item is the list's one selected item: some screen
+// readers speak a combo box's new choice from that alone.
 class ChosenItemSelection : public QAccessibleSelectionInterface
 {
 public:
@@ -193,22 +222,28 @@ public:
 
 // The chosen item is the list's text, all of it selected: that is where a screen reader looks for
 // a combo box's value, and a selected insertion is what it speaks as a new choice.
-class DropDownListAccessible final : public QAccessibleWidget,
-                                     public QAccessibleTextInterface,
-                                     public ChosenItemSelection
+class DropDownListAccessible final : public OneRunTextAccessible, public ChosenItemSelection
 {
 public:
     explicit DropDownListAccessible(DropDownList *list)
-        : QAccessibleWidget(list, QAccessible::ComboBox), ChosenItemSelection(list)
+        : OneRunTextAccessible(list, QAccessible::ComboBox), ChosenItemSelection(list)
     {
     }
 
-    void *interface_cast(QAccessible::InterfaceType type) override;
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+        if (type == QAccessible::SelectionInterface)
+            return static_cast<QAccessibleSelectionInterface *>(this);
+#endif
+        return OneRunTextAccessible::interface_cast(type);
+    }
 
+    using OneRunTextAccessible::text;
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Value)
-            return chosen();
+            return content();
         return QAccessibleWidget::text(t); // the name is the widget's accessible name
     }
 
@@ -246,50 +281,30 @@ public:
         *start = 0;
         *end = index == 0 ? characterCount() : 0;
     }
-    int selectionCount() const override { return chosen().isEmpty() ? 0 : 1; }
+    int selectionCount() const override { return content().isEmpty() ? 0 : 1; }
     void addSelection(int, int) override {}
     void removeSelection(int) override {}
     void setSelection(int, int, int) override {}
     int cursorPosition() const override { return 0; }
     void setCursorPosition(int) override {}
-    QString text(int start, int end) const override { return chosen().mid(start, end - start); }
-    int characterCount() const override { return static_cast<int>(chosen().size()); }
     QRect characterRect(int) const override { return {}; }
     int offsetAtPoint(const QPoint &) const override { return -1; }
     void scrollToSubstring(int, int) override {}
-    QString attributes(int, int *start, int *end) const override
-    {
-        *start = 0;
-        *end = characterCount();
-        return {};
-    }
+
+protected:
+    QString content() const override { return list()->currentText(); }
 
 private:
     DropDownList *list() const { return static_cast<DropDownList *>(widget()); }
-    QString chosen() const { return list()->currentText(); }
 };
 
-void *DropDownListAccessible::interface_cast(QAccessible::InterfaceType type)
-{
-    if (type == QAccessible::TextInterface)
-        return static_cast<QAccessibleTextInterface *>(this);
-#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
-    if (type == QAccessible::SelectionInterface)
-        return static_cast<QAccessibleSelectionInterface *>(this);
-#endif
-    return QAccessibleWidget::interface_cast(type);
-}
-
-// Qt's own interface for a line edit reports an empty run of text attributes at every offset; a
-// screen reader that reads a box by its runs then drops the last character ("Ann" is heard as
-// "An"). This one is the same but for its attributes: the whole text is one run.
-class LineEditAccessible final : public QAccessibleWidget,
-                                 public QAccessibleTextInterface,
+// A line edit as Qt has it, but for its text's runs.
+class LineEditAccessible final : public OneRunTextAccessible,
                                  public QAccessibleEditableTextInterface
 {
 public:
     explicit LineEditAccessible(QLineEdit *edit)
-        : QAccessibleWidget(edit, QAccessible::EditableText)
+        : OneRunTextAccessible(edit, QAccessible::EditableText)
     {
         addControllingSignal(QStringLiteral("textChanged(const QString&)"));
         addControllingSignal(QStringLiteral("returnPressed()"));
@@ -297,18 +312,17 @@ public:
 
     void *interface_cast(QAccessible::InterfaceType type) override
     {
-        if (type == QAccessible::TextInterface)
-            return static_cast<QAccessibleTextInterface *>(this);
         if (type == QAccessible::EditableTextInterface)
             return static_cast<QAccessibleEditableTextInterface *>(this);
-        return QAccessibleWidget::interface_cast(type);
+        return OneRunTextAccessible::interface_cast(type);
     }
 
     // The program's line edits are never read-only and never hide their text. The name is the
     // box's own, or its label's.
+    using OneRunTextAccessible::text;
     QString text(QAccessible::Text t) const override
     {
-        return t == QAccessible::Value ? edit()->text() : QAccessibleWidget::text(t);
+        return t == QAccessible::Value ? content() : QAccessibleWidget::text(t);
     }
     void setText(QAccessible::Text t, const QString &text) override
     {
@@ -348,15 +362,10 @@ public:
     }
     int cursorPosition() const override { return edit()->cursorPosition(); }
     void setCursorPosition(int position) override { edit()->setCursorPosition(position); }
-    QString text(int start, int end) const override
-    {
-        return edit()->text().mid(start, end - start);
-    }
-    int characterCount() const override { return static_cast<int>(edit()->text().size()); }
     QRect characterRect(int offset) const override
     {
         const QFontMetrics metrics(edit()->font());
-        const QString text = edit()->text();
+        const QString text = content();
         const QRect area = edit()->contentsRect().marginsRemoved(edit()->textMargins());
         const int x = area.left() + metrics.horizontalAdvance(text.left(offset));
         const int width = offset < text.size() ? metrics.horizontalAdvance(text.at(offset)) : 1;
@@ -368,19 +377,16 @@ public:
         return edit()->cursorPositionAt(edit()->mapFromGlobal(point));
     }
     void scrollToSubstring(int, int end) override { edit()->setCursorPosition(end); }
-    QString attributes(int, int *start, int *end) const override
-    {
-        *start = 0;
-        *end = characterCount();
-        return {};
-    }
 
     void deleteText(int start, int end) override { replaceText(start, end, QString()); }
     void insertText(int offset, const QString &text) override { replaceText(offset, offset, text); }
     void replaceText(int start, int end, const QString &text) override
     {
-        edit()->setText(edit()->text().replace(start, end - start, text));
+        edit()->setText(content().replace(start, end - start, text));
     }
+
+protected:
+    QString content() const override { return edit()->text(); }
 
 private:
     QLineEdit *edit() const { return static_cast<QLineEdit *>(widget()); }

@@ -6,7 +6,7 @@
 
 namespace planetarch {
 
-// A plain-text box that holds at most maximumLength() characters, however the text arrives:
+// A plain-text box that holds at most setMaximumLength()'s characters, however the text arrives:
 // typed, pasted, dropped or committed by an input method. What does not fit is left out, so a
 // huge paste never reaches the layout. Text set by the program itself is not cut.
 class BoundedTextEdit final : public QPlainTextEdit
@@ -16,7 +16,6 @@ class BoundedTextEdit final : public QPlainTextEdit
 public:
     explicit BoundedTextEdit(QWidget *parent = nullptr);
 
-    int maximumLength() const { return m_maximumLength; }
     void setMaximumLength(int maximumLength) { m_maximumLength = maximumLength; }
     int length() const;
 

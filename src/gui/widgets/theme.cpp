@@ -2,20 +2,15 @@
 // SPDX-License-Identifier: MIT
 #include "gui/widgets/theme.h"
 
-#include "core/identity.h"
-
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QHash>
-#include <QIcon>
 #include <QLabel>
-#include <QLayout>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
-#include <QScreen>
 
 #include <algorithm>
 #include <cmath>
@@ -42,8 +37,8 @@ void applyColours(QWidget *widget)
         return;
     QPalette palette = widget->palette();
     const bool face = hasOwnFace(widget);
-    // A text colour the design fixes on a face it leaves to the desktop: under a dark desktop
-    // palette the face takes the light colour the design was drawn on, so the text stays
+    // A text colour the form fixes on a face it leaves to the desktop: under a dark desktop
+    // palette the face takes the light colour the form was drawn on, so the text stays
     // readable. Under a light one nothing changes.
     const QPalette::ColorRole faceRole = !face ? QPalette::Window
                                          : qobject_cast<const QAbstractButton *>(widget)
@@ -71,12 +66,12 @@ void applyColours(QWidget *widget)
     widget->setPalette(palette);
 }
 
-// A label designed to a width that Verdana meets: where the substitute face runs wider, its
-// letters are narrowed (same pixel size and weight) until the text fits again.
-void keepDesignedWidth(QLabel *label, int designedWidth)
+// A label as wide as Verdana needs: where the substitute face runs wider, its letters are
+// narrowed (same pixel size and weight) until the text fits again.
+void keepWidth(QLabel *label, int width)
 {
     label->adjustSize();
-    for (int stretch = 95; stretch >= 75 && label->width() > designedWidth; stretch -= 5) {
+    for (int stretch = 95; stretch >= 75 && label->width() > width; stretch -= 5) {
         QFont font = label->font();
         font.setStretch(stretch);
         label->setFont(font);
@@ -87,23 +82,12 @@ void keepDesignedWidth(QLabel *label, int designedWidth)
 void fitLabel(QLabel *label)
 {
     if (label->property("keepWidth").toBool())
-        keepDesignedWidth(label, label->width());
+        keepWidth(label, label->width());
     else if (label->property("autoSize").toBool())
         label->adjustSize();
     else if (label->property("growToFit").toBool())
         label->resize(label->width(),
                       std::max(label->height(), label->heightForWidth(label->width())));
-}
-
-// In the middle of the screen, but never with its top-left corner (and the title bar's buttons)
-// off it: a window wider or taller than the screen hangs from its top-left.
-void centreOnScreen(QWidget *window)
-{
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        const QPoint centred = area.center() - window->rect().center();
-        window->move(std::max(centred.x(), area.left()), std::max(centred.y(), area.top()));
-    }
 }
 
 // A ring inside every button, link and picture while it has the keyboard focus, one pixel wide in
@@ -194,33 +178,6 @@ void applyLooks(QWidget *top)
         if (auto *label = qobject_cast<QLabel *>(widget))
             fitLabel(label);
     }
-}
-
-void applyDesign(QWidget *window)
-{
-    applyLooks(window);
-    window->setWindowTitle(identity::WindowCaption);
-    window->setWindowIcon(programIcon());
-    // Fixed size: the layout is designed to the pixel, so the window neither grows nor maximises.
-    if (QLayout *layout = window->layout()) {
-        layout->setSizeConstraint(QLayout::SetFixedSize);
-        window->adjustSize();
-    } else {
-        window->setFixedSize(window->size());
-    }
-    centreOnScreen(window);
-}
-
-QIcon programIcon()
-{
-    // Once the application has its icon every window shares it, and with it the pictures already
-    // decoded for the window system.
-    if (const QIcon shared = QGuiApplication::windowIcon(); !shared.isNull())
-        return shared;
-    QIcon icon;
-    for (int size : {16, 32, 48, 64})
-        icon.addFile(u":/icons/planetarch-%1.png"_s.arg(size), QSize(size, size));
-    return icon;
 }
 
 QPixmap loadPicture(const QString &resource, qreal devicePixelRatio)

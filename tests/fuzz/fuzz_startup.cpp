@@ -1,12 +1,16 @@
 // SPDX-FileCopyrightText: 2026 The Planetarch developers
 // SPDX-License-Identifier: MIT
 
-// The start-up rules: the reminder asks exactly when a readable stored date lies more than 14
-// days from today, whatever the dates; a stamp, when one can be written, reads back as today; the
-// per-user folder is never the filesystem root or a relative path; the banner draw stays in range;
-// a line is a raise request exactly when it reads back as the request its token makes.
+// The rules start-up follows: the reminder asks exactly when a readable stored date lies more than
+// 14 days from today, whatever the dates; a stamp, when one can be written, reads back as today;
+// the settings folder is never the filesystem root or a relative path; the banner follows the
+// draw's number; a line is a raise request exactly when it reads back as the request its token
+// makes.
 
-#include "core/startuprules.h"
+#include "core/raiserequest.h"
+#include "core/randomdraw.h"
+#include "core/reminder.h"
+#include "core/settingstext.h"
 #include "fuzzcheck.h"
 
 #include <QDir>
@@ -52,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         FUZZ_CHECK(today.year() < 1 || today.year() > 9999 || !time.isValid());
     }
 
-    if (const std::optional<QString> folder = userFolder(xdgValue, home, u".config")) {
+    if (const std::optional<QString> folder = settingstext::configFolder(xdgValue, home)) {
         FUZZ_CHECK(QDir::isAbsolutePath(*folder) && *folder != u"/");
         FUZZ_CHECK(folder->startsWith(QDir::cleanPath(xdgValue)) ||
                    *folder == QDir::cleanPath(home) + QStringLiteral("/.config"));
@@ -68,14 +72,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QByteArray request = raiseRequest(line);
     FUZZ_CHECK(request.size() <= RaiseRequestLimit && raiseToken(request.chopped(1)));
 
-    const int number = coBrandNumber(x);
-    FUZZ_CHECK(number >= 1 && number <= 7);
-    if (x >= 0.0f && x < 1.0f) {
-        FUZZ_CHECK(number == static_cast<int>(std::floor(x * 6.0 + 1.5)));
-        const BannerChoice choice = bannerChoice(number);
-        FUZZ_CHECK(choice == (number == 7       ? BannerChoice::AsBuilt
-                              : number % 2 == 0 ? BannerChoice::FullBrand
-                                                : BannerChoice::CoBrand));
-    }
+    const bool fullBranding = randomdraw::showsFullBranding(x);
+    if (x >= 0.0f && x < 1.0f)
+        FUZZ_CHECK(fullBranding == (static_cast<int>(std::floor(x * 6.0 + 1.5)) % 2 == 0));
+    else
+        FUZZ_CHECK(!fullBranding); // clamped to 1 or 7
     return 0;
 }

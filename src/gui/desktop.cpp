@@ -1,0 +1,183 @@
+// SPDX-FileCopyrightText: 2026 The Planetarch developers
+// SPDX-License-Identifier: MIT
+#include "gui/desktop.h"
+
+#include "core/identity.h"
+#include "gui/widgets/theme.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QLayout>
+#include <QLibrary>
+#include <QMainWindow>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+
+namespace planetarch::desktop {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr char LaunchToken[] = "XDG_ACTIVATION_TOKEN";
+
+// In the middle of the screen, but never with its top-left corner (and the title bar's buttons)
+// off it: a window wider or taller than the screen hangs from its top-left.
+void centreOnScreen(QWidget *window)
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        const QPoint centred = area.center() - window->rect().center();
+        window->move(std::max(centred.x(), area.left()), std::max(centred.y(), area.top()));
+    }
+}
+
+// A window waiting for an answer (a message, About), then the main window, then the other window
+// the program has (the exit window): never a menu or tooltip.
+QWidget *windowToBringForward()
+{
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return modal;
+    QWidget *other = nullptr;
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (!window->isVisible() || window->windowType() != Qt::Window)
+            continue;
+        if (qobject_cast<QMainWindow *>(window))
+            return window;
+        other = window;
+    }
+    return other;
+}
+
+bool onWayland()
+{
+    return QGuiApplication::platformName().startsWith(u"wayland"_s);
+}
+
+using TokenFunction = bool (*)(QWindow *, bool, QByteArray *);
+
+// The Wayland module: beside the program in a build tree, in the program's library folder once
+// installed.
+TokenFunction tokenFunction()
+{
+    for (const QString &folder : {QCoreApplication::applicationDirPath(), identity::ModuleFolder}) {
+        QLibrary module(folder + u'/' + identity::ProgramName + u"-xdg-activation"_s);
+        if (auto function = reinterpret_cast<TokenFunction>(module.resolve("planetarchActivationToken")))
+            return function;
+    }
+    return nullptr;
+}
+
+// Runs a piece of start-up work once the window's first frame is on screen: the window is drawn
+// when the window system's first expose has been handled.
+class AfterFirstFrame final : public QObject
+{
+public:
+    AfterFirstFrame(QWidget *window, std::function<void()> work)
+        : QObject(window), m_work(std::move(work))
+    {
+        if (window->windowHandle()->isExposed())
+            runSoon(); // some platforms expose the window within show()
+        else
+            window->windowHandle()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed()) {
+            watched->removeEventFilter(this);
+            runSoon();
+        }
+        return false;
+    }
+
+private:
+    // After the expose has been handled, that is after the frame was drawn.
+    void runSoon()
+    {
+        QTimer::singleShot(0, this, [this] {
+            m_work();
+            deleteLater();
+        });
+    }
+
+    std::function<void()> m_work;
+};
+
+} // namespace
+
+QIcon programIcon()
+{
+    // Once the application has its icon every window shares it, and with it the pictures already
+    // decoded for the window system.
+    if (const QIcon shared = QGuiApplication::windowIcon(); !shared.isNull())
+        return shared;
+    QIcon icon;
+    for (int size : {16, 32, 48, 64})
+        icon.addFile(u":/icons/%1-%2.png"_s.arg(identity::ProgramName).arg(size), QSize(size, size));
+    return icon;
+}
+
+void applyDesign(QWidget *window)
+{
+    theme::applyLooks(window);
+    window->setWindowTitle(identity::WindowCaption);
+    window->setWindowIcon(programIcon());
+    // Fixed size: the layout is laid out to the pixel, so the window neither grows nor maximises.
+    if (QLayout *layout = window->layout()) {
+        layout->setSizeConstraint(QLayout::SetFixedSize);
+        window->adjustSize();
+    } else {
+        window->setFixedSize(window->size());
+    }
+    centreOnScreen(window);
+}
+
+void bringForward(const QByteArray &token)
+{
+    QWidget *window = windowToBringForward();
+    if (!window)
+        return;
+    // A minimised window comes back, and so does the one a dialog stands on.
+    for (QWidget *w = window; w; w = w->parentWidget() ? w->parentWidget()->window() : nullptr)
+        w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
+    // Qt's Wayland platform hands the compositor this token as it activates a window. Without
+    // one the compositor would ignore the request: a token of the window's own (no input behind
+    // it) has the desktop show that the window asks for attention.
+    if (onWayland()) {
+        const QByteArray usable =
+            token.isEmpty() ? requestToken(window->windowHandle(), false) : token;
+        if (!usable.isEmpty())
+            qputenv(LaunchToken, usable);
+    }
+    window->raise();
+    window->activateWindow();
+}
+
+QByteArray requestToken(QWindow *window, bool withInput)
+{
+    if (!window || !onWayland())
+        return {};
+    static const TokenFunction function = tokenFunction();
+    QByteArray token;
+    if (function)
+        function(window, withInput, &token);
+    return token;
+}
+
+QByteArray takeLaunchToken()
+{
+    const QByteArray token = qgetenv(LaunchToken);
+    qunsetenv(LaunchToken);
+    return token;
+}
+
+void afterFirstFrame(QWidget *window, std::function<void()> work)
+{
+    new AfterFirstFrame(window, std::move(work));
+}
+
+} // namespace planetarch::desktop
