@@ -19,6 +19,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -65,6 +66,16 @@ int newSocket()
     return ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
 }
 
+// The uid of the process at the other end, as the kernel tells it.
+std::optional<uid_t> peerUid(int fd)
+{
+    ucred credentials{};
+    socklen_t size = sizeof credentials;
+    if (::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &credentials, &size) != 0)
+        return std::nullopt;
+    return credentials.uid;
+}
+
 enum class Holder { Us, Unknown, Busy };
 
 // Whose is the name: connects and reads the holder's credentials. Busy while the holder is
@@ -77,13 +88,9 @@ Holder holderOf(const AbstractAddress &name, uid_t *uid, int *connected = nullpt
         return Holder::Unknown;
     Holder holder = Holder::Busy;
     if (::connect(fd, reinterpret_cast<const sockaddr *>(&name.address), name.length) == 0) {
-        ucred credentials{};
-        socklen_t size = sizeof credentials;
-        holder = Holder::Unknown;
-        if (::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &credentials, &size) == 0) {
-            *uid = credentials.uid;
-            holder = credentials.uid == ::geteuid() ? Holder::Us : Holder::Unknown;
-        }
+        const std::optional<uid_t> peer = peerUid(fd);
+        *uid = peer.value_or(*uid);
+        holder = peer == ::geteuid() ? Holder::Us : Holder::Unknown;
     } else if (errno != ECONNREFUSED && errno != EAGAIN) {
         holder = Holder::Unknown;
     }
@@ -92,14 +99,6 @@ Holder holderOf(const AbstractAddress &name, uid_t *uid, int *connected = nullpt
     else
         ::close(fd);
     return holder;
-}
-
-bool sameUser(int fd)
-{
-    ucred credentials{};
-    socklen_t size = sizeof credentials;
-    return ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &credentials, &size) == 0 &&
-           credentials.uid == ::geteuid();
 }
 
 // What the running copy answers a raise request with, once it has asked.
@@ -234,7 +233,8 @@ bool InstanceGuard::acquire()
                 int caller;
                 while ((caller = ::accept4(fd, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK)) >=
                        0) {
-                    if (sameUser(caller) && m_callers->children().size() < MostCallers)
+                    if (peerUid(caller) == ::geteuid() &&
+                        m_callers->children().size() < MostCallers)
                         new Caller(caller, m_raise, m_callers.get());
                     else
                         ::close(caller);

@@ -21,10 +21,10 @@ constexpr std::array<Sign, 12> BeginsIn{
 
 // The planet each sign, Aries first, reads. Scorpio, Aquarius and Pisces have two rulers, Pluto,
 // Uranus and Neptune first: the reading is the archetype of the second.
-constexpr auto ReadPlanet = std::to_array<Planet>(
-    {Planet::Mars, Planet::Venus, Planet::Mercury, Planet::Moon, Planet::Sun, Planet::Mercury,
-     Planet::Venus, Planet::Mars, Planet::Jupiter, Planet::Saturn, Planet::Saturn,
-     Planet::Jupiter});
+constexpr auto ReadPlanet =
+    std::to_array<Planet>({Planet::Mars, Planet::Venus, Planet::Mercury, Planet::Moon, Planet::Sun,
+                           Planet::Mercury, Planet::Venus, Planet::Mars, Planet::Jupiter,
+                           Planet::Saturn, Planet::Saturn, Planet::Jupiter});
 
 // Rows shown in capitals: the ruling planet and its archetype.
 constexpr std::size_t CapitalRows = 2;

@@ -31,11 +31,6 @@ const QString Changed = u"Another program changed it meanwhile."_s;
 
 using Status = struct stat;
 
-QString systemReason(int error)
-{
-    return qt_error_string(error);
-}
-
 bool isTrusted(const Status &entry)
 {
     return entry.st_uid == ::geteuid() || entry.st_uid == 0;
@@ -65,7 +60,7 @@ std::optional<QByteArray> resolveBytes(const QByteArray &path, Trust trust, QStr
         Status entry{};
         if (::lstat(next.constData(), &entry) != 0) {
             if (errno != ENOENT) {
-                *reason = systemReason(errno);
+                *reason = qt_error_string(errno);
                 return std::nullopt;
             }
             // Whatever does not exist yet is made by this user, below what was checked.
@@ -89,13 +84,13 @@ std::optional<QByteArray> resolveBytes(const QByteArray &path, Trust trust, QStr
             continue;
         }
         if (++links > 40) {
-            *reason = systemReason(ELOOP);
+            *reason = qt_error_string(ELOOP);
             return std::nullopt;
         }
         QByteArray target(qsizetype(entry.st_size > 0 ? entry.st_size : 4096) + 1, '\0');
         const ssize_t length = ::readlink(next.constData(), target.data(), size_t(target.size()));
         if (length < 0 || length >= target.size()) {
-            *reason = systemReason(length < 0 ? errno : ENAMETOOLONG);
+            *reason = qt_error_string(length < 0 ? errno : ENAMETOOLONG);
             return std::nullopt;
         }
         target.truncate(length);
@@ -137,13 +132,13 @@ bool writeAll(int fd, const QByteArray &bytes, QString *reason)
         if (wrote < 0 && errno == EINTR)
             continue;
         if (wrote <= 0) {
-            *reason = systemReason(wrote < 0 ? errno : EIO);
+            *reason = qt_error_string(wrote < 0 ? errno : EIO);
             return false;
         }
         done += wrote;
     }
     if (::fsync(fd) != 0) {
-        *reason = systemReason(errno);
+        *reason = qt_error_string(errno);
         return false;
     }
     return true;
@@ -158,7 +153,8 @@ Contents read(const QString &path, qsizetype limit)
     Contents contents;
 #ifdef Q_OS_UNIX
     QString reason;
-    const std::optional<QByteArray> target = resolveBytes(absoluteBytes(path), Trust::Everything, &reason);
+    const std::optional<QByteArray> target =
+        resolveBytes(absoluteBytes(path), Trust::Everything, &reason);
     contents.state = Contents::State::Unusable;
     Status entry{};
     if (!target)
@@ -220,7 +216,7 @@ bool write(const QString &path, const QByteArray &bytes, QString *reason, Trust 
             return false;
         }
     } else if (errno != ENOENT) {
-        *reason = systemReason(errno);
+        *reason = qt_error_string(errno);
         return false;
     }
     // A short name of its own beside the target, so that a target name at the length limit can
@@ -234,22 +230,22 @@ bool write(const QString &path, const QByteArray &bytes, QString *reason, Trust 
         fd = ::open(temporary.constData(),
                     O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0666);
         if (fd < 0 && errno != EEXIST) {
-            *reason = systemReason(errno);
+            *reason = qt_error_string(errno);
             return false;
         }
     }
     if (fd < 0) {
-        *reason = systemReason(EEXIST);
+        *reason = qt_error_string(EEXIST);
         return false;
     }
     // The old file's permissions stay with the name; its owner and other links do not.
     bool done = writeAll(fd, bytes, reason);
     if (done && replacing && ::fchmod(fd, old.st_mode & 07777) != 0) {
-        *reason = systemReason(errno);
+        *reason = qt_error_string(errno);
         done = false;
     }
     if (::close(fd) != 0 && done) {
-        *reason = systemReason(errno);
+        *reason = qt_error_string(errno);
         done = false;
     }
     if (done && stillSo && !stillSo()) {
@@ -257,7 +253,7 @@ bool write(const QString &path, const QByteArray &bytes, QString *reason, Trust 
         done = false;
     }
     if (done && ::rename(temporary.constData(), target->constData()) != 0) {
-        *reason = systemReason(errno);
+        *reason = qt_error_string(errno);
         done = false;
     }
     if (!done) {

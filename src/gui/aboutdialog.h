@@ -17,7 +17,6 @@ namespace planetarch {
 class AboutDialog final : public QDialog
 {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(AboutDialog)
 
 public:
     explicit AboutDialog(QWidget *parent = nullptr);

@@ -33,8 +33,7 @@ void centreOnScreen(QWidget *window)
     }
 }
 
-// A window waiting for an answer (a message, About), then the main window, then the other window
-// the program has (the exit window): never a menu or tooltip.
+// Never a menu or tooltip: only windows of their own.
 QWidget *windowToBringForward()
 {
     if (QWidget *modal = QApplication::activeModalWidget())
@@ -64,7 +63,8 @@ TokenFunction tokenFunction()
 {
     for (const QString &folder : {QCoreApplication::applicationDirPath(), identity::ModuleFolder}) {
         QLibrary module(folder + u'/' + identity::ProgramName + u"-xdg-activation"_s);
-        if (auto function = reinterpret_cast<TokenFunction>(module.resolve("planetarchActivationToken")))
+        if (auto function =
+                reinterpret_cast<TokenFunction>(module.resolve("planetarchActivationToken")))
             return function;
     }
     return nullptr;
@@ -117,7 +117,8 @@ QIcon programIcon()
         return shared;
     QIcon icon;
     for (int size : {16, 32, 48, 64})
-        icon.addFile(u":/icons/%1-%2.png"_s.arg(identity::ProgramName).arg(size), QSize(size, size));
+        icon.addFile(u":/icons/%1-%2.png"_s.arg(identity::ProgramName).arg(size),
+                     QSize(size, size));
     return icon;
 }
 
@@ -126,7 +127,8 @@ void applyDesign(QWidget *window)
     theme::applyLooks(window);
     window->setWindowTitle(identity::WindowCaption);
     window->setWindowIcon(programIcon());
-    // Fixed size: the layout is laid out to the pixel, so the window neither grows nor maximises.
+    // Fixed size: the form places every widget to the pixel, so the window neither grows nor
+    // maximises.
     if (QLayout *layout = window->layout()) {
         layout->setSizeConstraint(QLayout::SetFixedSize);
         window->adjustSize();

@@ -23,7 +23,6 @@ class Services;
 class ExitWindow final : public QWidget
 {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(ExitWindow)
 
 public:
     explicit ExitWindow(Services &services, QWidget *parent = nullptr);

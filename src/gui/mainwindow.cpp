@@ -96,9 +96,8 @@ MainWindow::MainWindow(Services &services, QWidget *parent)
     m_ui->cboMonth->addItems(monthItems());
     m_ui->cboYear->addItems(yearItems());
     showPanel(m_ui->fraMain);
-    m_ui->banners->setCurrentWidget(randomdraw::showsFullBranding(m_services.draw())
-                                        ? m_ui->lblFullBrand
-                                        : m_ui->lblCobrand);
+    m_ui->banners->setCurrentWidget(
+        randomdraw::showsFullBranding(m_services.draw()) ? m_ui->lblFullBrand : m_ui->lblCobrand);
 }
 
 MainWindow::~MainWindow() = default;
@@ -222,7 +221,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         return;
     if (m_proceeding) {
         // Closed while a reading is still being handled (its message box open, say): there is no
-        // exit window to take over, so end here rather than live on windowless, holding the lock.
+        // exit window to take over, so end here rather than live on windowless, holding the socket.
         m_services.endProgram();
         return;
     }
@@ -247,15 +246,6 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
         const auto *key = static_cast<QKeyEvent *>(event);
         const auto code = typedCharacter(key->key(), key->modifiers(), key->text());
         return code && !isNameCharacter(*code) && refuseNameText();
-    }
-    if (watched == m_ui->txtName && event->type() == QEvent::InputMethod) {
-        auto *input = static_cast<QInputMethodEvent *>(event);
-        if (acceptsNameText(input->commitString()))
-            return false;
-        // The composition still ends: the box gets the same event without the refused text.
-        QInputMethodEvent withoutCommit(input->preeditString(), input->attributes());
-        QCoreApplication::sendEvent(m_ui->txtName, &withoutCommit);
-        return refuseNameText();
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -34,7 +34,6 @@ class Services;
 class MainWindow final : public QMainWindow
 {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(MainWindow)
 
 public:
     explicit MainWindow(Services &services, QWidget *parent = nullptr);
@@ -57,12 +56,12 @@ private:
 
     Services &m_services;
     std::unique_ptr<Ui::MainWindow> m_ui;
-    std::optional<PersonalReading> m_reading; // the reading on the result panel, and whose
+    std::optional<PersonalReading> m_reading;  // the reading on the result panel, and whose
     QActionGroup *m_readingCommands = nullptr; // Copy, Save, Save as PDF, Print
-    QString m_saveFolder;                     // where the last reading was saved
-    ResultPanel *m_resultPanel = nullptr;     // built for the first reading
-    bool m_proceeding = false;                // a press of the archetype button is being handled
-    QString m_donate;                         // the Donate command's designed text
+    QString m_saveFolder;                      // where the last reading was saved
+    ResultPanel *m_resultPanel = nullptr;      // built for the first reading
+    bool m_proceeding = false;                 // a press of the archetype button is being handled
+    QString m_donate;                          // the Donate command's text, with its access key
 };
 
 } // namespace planetarch

@@ -26,7 +26,6 @@ namespace planetarch {
 class ResultPanel final : public CaptionedFrame
 {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(ResultPanel)
 
 public:
     explicit ResultPanel(QWidget *parent = nullptr);
@@ -39,7 +38,7 @@ public:
     // over the panel as it shows the reading, without its button, its planet from the sharpest
     // drawing; scaled to fit target, centred across it and from its top.
     static void paint(QPainter &painter, const QRectF &target, const PersonalReading &personal);
-    // The size of that drawing, in the design's pixels.
+    // The size of that drawing, in the form's pixels.
     static QSize paintedSize();
 
 private:

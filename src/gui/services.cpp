@@ -9,8 +9,8 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileIconProvider>
-#include <QMimeDatabase>
 #include <QMessageBox>
+#include <QMimeDatabase>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinterInfo>
@@ -41,8 +41,8 @@ messages::Answer showMessageBox(QWidget *parent, const messages::Message &messag
 }
 
 // Qt's own dialog would guess each listed file's type and icon from its first bytes, on the
-// window's thread: a file whose read never returns (/proc/kmsg for root, a FUSE file) froze the
-// program. Here both come from the name alone.
+// window's thread: a file whose read never returns (/proc/kmsg for root, a FUSE file) would
+// freeze the program. Here both come from the name alone.
 class IconsByName final : public QFileIconProvider
 {
 public:
@@ -51,8 +51,8 @@ public:
         if (info.isDir())
             return QFileIconProvider::icon(Folder);
         const QMimeType type = typeOf(info);
-        return QIcon::fromTheme(type.iconName(),
-                                QIcon::fromTheme(type.genericIconName(), QFileIconProvider::icon(File)));
+        return QIcon::fromTheme(type.iconName(), QIcon::fromTheme(type.genericIconName(),
+                                                                  QFileIconProvider::icon(File)));
     }
     QString type(const QFileInfo &info) const override { return typeOf(info).comment(); }
 

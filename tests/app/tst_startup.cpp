@@ -306,7 +306,8 @@ void TestStartup::unwritableStoreAsksNothing()
     } else {
         QVERIFY(writeFile(path, asked));
         if (obstacle == u"read-only"_s)
-            QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+            QVERIFY(QFile::setPermissions(path,
+                                          QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
     }
     MessageRecorder messages(*m_services);
     UrlRecorder urls;

@@ -183,21 +183,23 @@ void TestReadingEngine::headingAndFileName_data()
     QTest::addColumn<QString>("fileName");
     QTest::newRow("as typed") << u"Ann"_s << u"Ann, born 1 November 1980 - Scorpio"_s
                               << u"Ann - Mars"_s;
-    QTest::newRow("blanks around") << u"  Ann Lee "_s << u"Ann Lee, born 1 November 1980 - Scorpio"_s
-                                   << u"Ann Lee - Mars"_s;
+    QTest::newRow("blanks around")
+        << u"  Ann Lee "_s << u"Ann Lee, born 1 November 1980 - Scorpio"_s << u"Ann Lee - Mars"_s;
     // Pasted through the menu, which the name's key filter does not see.
     QTest::newRow("what no file name holds")
         << u"A/n\\n:*?\"<>|\t."_s << u"A/n\\n:*?\"<>|., born 1 November 1980 - Scorpio"_s
         << u"Ann - Mars"_s;
     // A right-to-left override would show the file name reversed after it.
-    QTest::newRow("format characters") << u"Ann\u202Egnp.exe\u200B"_s
-                                       << u"Anngnp.exe, born 1 November 1980 - Scorpio"_s
-                                       << u"Anngnp.exe - Mars"_s;
+    QTest::newRow("format characters")
+        << u"Ann\u202Egnp.exe\u200B"_s << u"Anngnp.exe, born 1 November 1980 - Scorpio"_s
+        << u"Anngnp.exe - Mars"_s;
     // 255 bytes with ".png": 244 of the name's, cut at a character's edge.
-    QTest::newRow("a long name") << QString(300, u'a') << QString(300, u'a') + u", born 1 November 1980 - Scorpio"_s
+    QTest::newRow("a long name") << QString(300, u'a')
+                                 << QString(300, u'a') + u", born 1 November 1980 - Scorpio"_s
                                  << QString(244, u'a') + u" - Mars"_s;
     QTest::newRow("a long name of two-byte letters")
-        << QString(200, u'\u00e9') << QString(200, u'\u00e9') + u", born 1 November 1980 - Scorpio"_s
+        << QString(200, u'\u00e9')
+        << QString(200, u'\u00e9') + u", born 1 November 1980 - Scorpio"_s
         << QString(122, u'\u00e9') + u" - Mars"_s;
     QTest::newRow("nothing left") << u"../.."_s << u"../.., born 1 November 1980 - Scorpio"_s
                                   << u"Planetarch - Mars"_s;

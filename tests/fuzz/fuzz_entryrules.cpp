@@ -72,8 +72,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     else if (qtKey == Qt::Key_Escape)
         FUZZ_CHECK(typed == 27u);
     else if (!(modifiers & Qt::ControlModifier))
-        FUZZ_CHECK(typed == (name.isEmpty() ? std::nullopt
-                                            : std::optional<char32_t>(codes.value(0))));
+        FUZZ_CHECK(typed ==
+                   (name.isEmpty() ? std::nullopt : std::optional<char32_t>(codes.value(0))));
     else
         FUZZ_CHECK(!typed);
     return 0;

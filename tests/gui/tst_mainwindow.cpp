@@ -11,12 +11,12 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDropEvent>
-#include <QMimeData>
 #include <QComboBox>
 #include <QDir>
+#include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
 
@@ -345,12 +345,12 @@ void TestMainWindow::inputMethodCommits_data()
         << u"Shift+Insert"_s << u"A/b:c*?1"_s << u"Ann"_s << true;
     QTest::newRow("Shift+Insert, right-to-left override")
         << u"Shift+Insert"_s << u"\u202Egnp.exe"_s << u"Ann"_s << true;
-    QTest::newRow("Shift+Insert, letters") << u"Shift+Insert"_s << u"e Lee"_s << u"Anne Lee"_s
-                                           << false;
+    QTest::newRow("Shift+Insert, letters")
+        << u"Shift+Insert"_s << u"e Lee"_s << u"Anne Lee"_s << false;
     QTest::newRow("menu paste, apostrophe and digit")
         << u"menu paste"_s << u"O'Brien 3"_s << u"Ann"_s << true;
-    QTest::newRow("drop, Arabic letters") << u"drop"_s << u"\u0639\u0644\u064a"_s << u"Ann"_s
-                                          << true;
+    QTest::newRow("drop, Arabic letters")
+        << u"drop"_s << u"\u0639\u0644\u064a"_s << u"Ann"_s << true;
 }
 
 // Dead keys, compose and input methods deliver text as a commit, not as a key press; a paste or a

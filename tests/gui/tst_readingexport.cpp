@@ -319,7 +319,8 @@ void TestReadingExport::theDialogReadsNoListedFile()
     QFETCH(QString, file);
     if (file == u"pipe"_s) {
         file = m_dir.filePath(u"pipe"_s);
-        QVERIFY(QFileInfo::exists(file) || ::mkfifo(QFile::encodeName(file).constData(), 0600) == 0);
+        QVERIFY(QFileInfo::exists(file) ||
+                ::mkfifo(QFile::encodeName(file).constData(), 0600) == 0);
     } else if (::geteuid() != 0 || !QFileInfo::exists(file)) {
         QSKIP("needs root");
     }
@@ -331,7 +332,8 @@ void TestReadingExport::theDialogReadsNoListedFile()
             return;
         const QFileInfo info(file);
         dialog->setDirectory(info.path());
-        QTest::keyClicks(dialog->findChild<QLineEdit *>(u"fileNameEdit"_s), info.fileName().left(2));
+        QTest::keyClicks(dialog->findChild<QLineEdit *>(u"fileNameEdit"_s),
+                         info.fileName().left(2));
         auto *model = dialog->findChild<QFileSystemModel *>();
         QTRY_VERIFY_WITH_TIMEOUT(model->index(file).isValid(), 10000);
         dialog->grab(); // drawn with every listed file's type and icon
@@ -570,9 +572,10 @@ void TestReadingExport::pageHoldsTheReadingAsText()
         }
     }
     QCOMPARE(sheet.width(), 595);
-    QVERIFY2(qAbs(ink.left() - 57) <= 2 && qAbs(ink.top() - 57) <= 2 &&
-                 qAbs(ink.right() - (595 - 57)) <= 2 && ink.height() < sheet.height() / 2,
-             qPrintable(u"%1,%2 %3x%4"_s.arg(ink.x()).arg(ink.y()).arg(ink.width()).arg(ink.height())));
+    QVERIFY2(
+        qAbs(ink.left() - 57) <= 2 && qAbs(ink.top() - 57) <= 2 &&
+            qAbs(ink.right() - (595 - 57)) <= 2 && ink.height() < sheet.height() / 2,
+        qPrintable(u"%1,%2 %3x%4"_s.arg(ink.x()).arg(ink.y()).arg(ink.width()).arg(ink.height())));
 }
 
 void TestReadingExport::saveDialogRemembersTheFolder()

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 // A module of its own, loaded only on Wayland (where Qt's plugin has loaded libwayland-client
-// already): the program itself links no Wayland library, so it starts on X11 as it did.
+// already): the program itself links no Wayland library, so on X11 it loads none.
 // It asks the compositor for an xdg-activation token on a private event queue, so Qt's own
 // queue and thread are never touched.
 
@@ -10,8 +10,8 @@
 
 #include <QByteArray>
 #include <QGuiApplication>
-#include <QWindow>
 #include <qpa/qplatformnativeinterface.h>
+#include <QWindow>
 
 #include <cstring>
 #include <wayland-client.h>

@@ -9,9 +9,7 @@
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QLineEdit>
-#include <QPointer>
 #include <QStackedWidget>
-#include <QWindow>
 
 namespace planetarch {
 
@@ -50,50 +48,6 @@ private:
     LinkLabel *label() const { return static_cast<LinkLabel *>(widget()); }
 };
 
-// The frame's summary: a label of its own, last among the frame's children, that is never drawn.
-// A screen reader entering a panel reads its labels that belong to no control; the panel's
-// captions and values belong to each other, so this is the one it reads, whole and in order.
-class SummaryAccessible final : public QAccessibleInterface
-{
-public:
-    explicit SummaryAccessible(CaptionedFrame *frame) : m_frame(frame) {}
-
-    bool isValid() const override { return m_frame; }
-    QObject *object() const override { return nullptr; }
-    QWindow *window() const override
-    {
-        return m_frame ? m_frame->window()->windowHandle() : nullptr;
-    }
-    QAccessibleInterface *parent() const override
-    {
-        return QAccessible::queryAccessibleInterface(m_frame);
-    }
-    QAccessibleInterface *child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
-    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
-    QString text(QAccessible::Text t) const override
-    {
-        return m_frame && t == QAccessible::Name ? m_frame->summary() : QString();
-    }
-    void setText(QAccessible::Text, const QString &) override {}
-    QRect rect() const override
-    {
-        return m_frame ? QRect(m_frame->mapToGlobal(QPoint(0, 0)), m_frame->size()) : QRect();
-    }
-    QAccessible::Role role() const override { return QAccessible::StaticText; }
-    QAccessible::State state() const override
-    {
-        QAccessible::State s;
-        s.invisible = !m_frame || !m_frame->isVisible();
-        s.readOnly = true;
-        return s;
-    }
-
-private:
-    QPointer<CaptionedFrame> m_frame;
-};
-
 class CaptionedFrameAccessible final : public QAccessibleWidget
 {
 public:
@@ -109,40 +63,8 @@ public:
         return QAccessibleWidget::text(t);
     }
 
-    int childCount() const override
-    {
-        return QAccessibleWidget::childCount() + (hasSummary() ? 1 : 0);
-    }
-    QAccessibleInterface *child(int index) const override
-    {
-        if (hasSummary() && index == QAccessibleWidget::childCount())
-            return summary();
-        return QAccessibleWidget::child(index);
-    }
-    int indexOfChild(const QAccessibleInterface *child) const override
-    {
-        if (hasSummary() && child && child == summary())
-            return QAccessibleWidget::childCount();
-        return QAccessibleWidget::indexOfChild(child);
-    }
-
 private:
     CaptionedFrame *frame() const { return static_cast<CaptionedFrame *>(widget()); }
-    bool hasSummary() const { return !frame()->summary().isEmpty(); }
-
-    // Made once a frame and kept in Qt's registry until the frame goes.
-    QAccessibleInterface *summary() const
-    {
-        if (!m_summary) {
-            auto *made = new SummaryAccessible(frame());
-            m_summary = QAccessible::registerAccessibleInterface(made);
-            QObject::connect(frame(), &QObject::destroyed,
-                             [id = m_summary] { QAccessible::deleteAccessibleInterface(id); });
-        }
-        return QAccessible::accessibleInterface(m_summary);
-    }
-
-    mutable QAccessible::Id m_summary = 0;
 };
 
 // A widget's text as one run of plain text: a screen reader that reads a text by its runs then
@@ -248,7 +170,10 @@ public:
     }
 
     // The one child is the list that drops down, as with Qt's own combo boxes.
-    int childCount() const override { return 1; }
+    int childCount() const override
+    {
+        return 1;
+    }
     QAccessibleInterface *child(int index) const override
     {
         return index == 0 ? QAccessible::queryAccessibleInterface(list()->view()) : nullptr;
@@ -267,13 +192,19 @@ public:
         return s;
     }
 
-    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+    QStringList actionNames() const override
+    {
+        return {showMenuAction(), pressAction()};
+    }
     void doAction(const QString &action) override
     {
         if (action == showMenuAction() || action == pressAction())
             list()->showPopup();
     }
-    QStringList keyBindingsForAction(const QString &) const override { return {}; }
+    QStringList keyBindingsForAction(const QString &) const override
+    {
+        return {};
+    }
 
     // The text: the chosen item, read-only and selected whole.
     void selection(int index, int *start, int *end) const override
@@ -281,21 +212,49 @@ public:
         *start = 0;
         *end = index == 0 ? characterCount() : 0;
     }
-    int selectionCount() const override { return content().isEmpty() ? 0 : 1; }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
-    int cursorPosition() const override { return 0; }
-    void setCursorPosition(int) override {}
-    QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint &) const override { return -1; }
-    void scrollToSubstring(int, int) override {}
+    int selectionCount() const override
+    {
+        return content().isEmpty() ? 0 : 1;
+    }
+    void addSelection(int, int) override
+    {
+    }
+    void removeSelection(int) override
+    {
+    }
+    void setSelection(int, int, int) override
+    {
+    }
+    int cursorPosition() const override
+    {
+        return 0;
+    }
+    void setCursorPosition(int) override
+    {
+    }
+    QRect characterRect(int) const override
+    {
+        return {};
+    }
+    int offsetAtPoint(const QPoint &) const override
+    {
+        return -1;
+    }
+    void scrollToSubstring(int, int) override
+    {
+    }
 
 protected:
-    QString content() const override { return list()->currentText(); }
+    QString content() const override
+    {
+        return list()->currentText();
+    }
 
 private:
-    DropDownList *list() const { return static_cast<DropDownList *>(widget()); }
+    DropDownList *list() const
+    {
+        return static_cast<DropDownList *>(widget());
+    }
 };
 
 // A line edit as Qt has it, but for its text's runs.

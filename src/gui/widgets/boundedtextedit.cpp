@@ -11,10 +11,6 @@
 
 namespace planetarch {
 
-BoundedTextEdit::BoundedTextEdit(QWidget *parent) : QPlainTextEdit(parent)
-{
-}
-
 int BoundedTextEdit::length() const
 {
     return document()->characterCount() - 1; // the document's closing paragraph mark

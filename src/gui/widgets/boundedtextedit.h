@@ -14,7 +14,7 @@ class BoundedTextEdit final : public QPlainTextEdit
     Q_OBJECT
 
 public:
-    explicit BoundedTextEdit(QWidget *parent = nullptr);
+    using QPlainTextEdit::QPlainTextEdit;
 
     void setMaximumLength(int maximumLength) { m_maximumLength = maximumLength; }
     int length() const;

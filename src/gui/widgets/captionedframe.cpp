@@ -5,7 +5,7 @@
 #include "gui/widgets/accessibility.h"
 #include "gui/widgets/theme.h"
 
-#include <QAccessible>
+#include <QLabel>
 #include <QPainter>
 
 namespace planetarch {
@@ -18,19 +18,17 @@ CaptionedFrame::CaptionedFrame(QWidget *parent) : QWidget(parent)
 
 void CaptionedFrame::setSummary(const QString &summary)
 {
-    if (summary == m_summary)
-        return;
-    const bool had = !m_summary.isEmpty();
-    m_summary = summary;
-    // Screen readers keep what they read of a panel (Orca 47 would read the last reading again):
-    // the summary, the frame's last child, says it changed.
-    if (!had || !QAccessible::isActive())
-        return;
-    if (QAccessibleInterface *frame = QAccessible::queryAccessibleInterface(this);
-        frame && frame->childCount() > 0) {
-        QAccessibleEvent changed(frame->child(frame->childCount() - 1), QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&changed);
+    // A label of no size, made after the frame's own children: a screen reader entering the frame
+    // reads its labels that belong to no control, and the captions and values of a panel belong
+    // to each other, so this is the one it reads, whole and in order. A new text tells it that
+    // the frame changed.
+    if (!m_summary) {
+        m_summary = new QLabel(this);
+        m_summary->setTextFormat(Qt::PlainText);
+        m_summary->setGeometry(0, 0, 0, 0);
+        m_summary->show();
     }
+    m_summary->setText(summary);
 }
 
 void CaptionedFrame::paintEvent(QPaintEvent *)

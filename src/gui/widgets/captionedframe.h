@@ -5,6 +5,8 @@
 #include <QColor>
 #include <QWidget>
 
+class QLabel;
+
 namespace planetarch {
 
 // An opaque frame with an etched border and an optional caption set into its top edge, in a
@@ -17,14 +19,12 @@ class CaptionedFrame : public QWidget
     Q_PROPERTY(QString caption MEMBER m_caption)
     Q_PROPERTY(QColor captionColour MEMBER m_captionColour)
     Q_PROPERTY(QString captionTypeface MEMBER m_captionTypeface)
-    Q_PROPERTY(QString summary READ summary WRITE setSummary)
 
 public:
     explicit CaptionedFrame(QWidget *parent = nullptr);
 
     QString caption() const { return m_caption; }
     // What the frame shows, in a sentence or two for a screen reader; never drawn.
-    QString summary() const { return m_summary; }
     void setSummary(const QString &summary);
 
 protected:
@@ -34,7 +34,7 @@ private:
     QString m_caption;
     QColor m_captionColour = Qt::white;
     QString m_captionTypeface;
-    QString m_summary;
+    QLabel *m_summary = nullptr;
 };
 
 } // namespace planetarch

@@ -7,10 +7,6 @@
 
 namespace planetarch {
 
-ColouredButton::ColouredButton(QWidget *parent) : QPushButton(parent)
-{
-}
-
 void ColouredButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);

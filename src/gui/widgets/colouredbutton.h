@@ -15,7 +15,7 @@ class ColouredButton final : public QPushButton
     Q_OBJECT
 
 public:
-    explicit ColouredButton(QWidget *parent = nullptr);
+    using QPushButton::QPushButton;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
