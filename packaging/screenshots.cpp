@@ -104,9 +104,7 @@ int main(int argc, char *argv[])
         ok = false;
         return messages::Answer::Ok;
     };
-    const int november = 10;
-    const PersonalReading ann{u"Ann"_s, u"1 November 1980"_s,
-                              *readingengine::readingFor(1, november)};
+    const PersonalReading ann{{u"Ann"_s, 1, 11, 1980}, *readingengine::readingFor(1, 11)};
     QString lastFolder;
     readingexport::saveAsPicture(ann, 1.0, lastFolder, services, nullptr);
     log << "wrote " << picture << '\n';
