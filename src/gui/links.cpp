@@ -47,9 +47,7 @@ bool ownChain(QString path, const QString &top)
 {
 #ifdef Q_OS_UNIX
     for (;;) {
-        struct stat entry
-        {
-        };
+        struct stat entry = {};
         if (::lstat(QFile::encodeName(path).constData(), &entry) != 0 ||
             (entry.st_uid != 0 && entry.st_uid != ::geteuid()) ||
             (!S_ISLNK(entry.st_mode) && (entry.st_mode & (S_IWGRP | S_IWOTH))))
