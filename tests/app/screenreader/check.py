@@ -197,12 +197,13 @@ try:
     expect("the running copy comes forward", s.keys("Return"), FORWARD)
     expect("it is the active window", [str(second.wait(15)), s.active_window()], ["0", main])
 
-    # The exit window reads its texts, the appeal among them (the menu item that opens it is
-    # heard or not, by timing); each field says what it is for and what it holds, both ways round.
+    # The exit window reads its texts, the appeal among them; each field says what it is for and
+    # what it holds, both ways round. Opened by Exit's own key: Qt 6.4 hands on a key the screen
+    # reader was slow to answer (as it is while the second copy goes) after the keys behind it,
+    # and an Alt press and release that come after Alt+F close the File menu it opened.
     exiting = re.compile(r"Planetarch v1\.0 dialog If you have enjoyed this software .*family\."
                          r"\s+\S.*Orvanel.*")
-    expect("the exit window opens", s.keys("alt+f", "x"),
-           [Maybe("Exit.")] + v([], [Maybe("Ctrl+Q.")]) + [exiting, "Exit push button."])
+    expect("the exit window opens", s.keys("ctrl+q"), [exiting, "Exit push button."])
     panel = "Refer A Friend panel."
     # Orca 48 does not name the frame the exit window's link stands in.
     SUITE = "Download Runevale Softwares panel."
