@@ -18,6 +18,8 @@
 #include <QWindow>
 
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 
 namespace planetarch {
 
@@ -134,7 +136,14 @@ int runProgram(QApplication &app, Services &services)
 {
     configureApplication(app);
     InstanceGuard guard;
-    if (!startProgram(guard, services, QDateTime::currentDateTime()) || services.isEnding())
+    if (!startProgram(guard, services, QDateTime::currentDateTime())) {
+        // A second copy has shown its message and passed the raise request on: it holds nothing
+        // anyone could miss. It ends at once, because Qt 6.4's Wayland teardown can wait forever
+        // for a read that its event thread never gets.
+        std::fflush(nullptr);
+        std::_Exit(0);
+    }
+    if (services.isEnding())
         return 0;
     return app.exec();
 }

@@ -4,8 +4,9 @@
 
 // The start of the program's life. runProgram() is all main() does with the Services it makes: it
 // names the application, takes the single-instance socket (InstanceGuard), runs startProgram() and
-// then the event loop. startProgram() refuses a second copy, seeds the random draws, runs the
-// update reminder and shows the MainWindow. The program ends only through Services::endProgram().
+// then the event loop; a refused second copy ends the process there. startProgram() refuses a
+// second copy, seeds the random draws, runs the update reminder and shows the MainWindow. The
+// program ends only through Services::endProgram().
 
 #include "core/identity.h"
 
