@@ -167,14 +167,14 @@ class Gnome(Desktop):
         # The shell answers about its windows to the desktop portal's name: the check takes it.
         self.call("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
                   "RequestName", ("(su)", ("org.freedesktop.impl.portal.desktop.gnome", 4)))
-        wait(lambda: self._try(lambda: self.windows() is not None), "GNOME Shell's windows", 30)
+        wait(lambda: self._try(lambda: self.windows() is not None), "GNOME Shell's windows", 60)
         desk = self.call("org.gnome.Mutter.RemoteDesktop", "/org/gnome/Mutter/RemoteDesktop",
                          "org.gnome.Mutter.RemoteDesktop", "CreateSession")[0]
         self.session = desk
         self.call("org.gnome.Mutter.RemoteDesktop", desk, "org.gnome.Mutter.RemoteDesktop.Session",
                   "Start")
         # GNOME starts in the overview, which a person leaves with Escape once it is up.
-        wait(lambda: "GNOME Shell started" in open(log).read(), "GNOME Shell", 30)
+        wait(lambda: "GNOME Shell started" in open(log).read(), "GNOME Shell", 60)
         time.sleep(1)
         self.key("Escape")
 
