@@ -98,7 +98,8 @@ QString Entry::shownName() const
     QList<uint> points = name.toUcs4();
     points.removeIf([](uint point) {
         const QChar::Category category = QChar::category(char32_t(point));
-        return category == QChar::Other_Control || category == QChar::Other_Format;
+        return category == QChar::Other_Control || category == QChar::Other_Format ||
+               category == QChar::Separator_Line || category == QChar::Separator_Paragraph;
     });
     return trimBlanks(
         QString::fromUcs4(reinterpret_cast<const char32_t *>(points.constData()), points.size()));

@@ -43,7 +43,8 @@ struct Entry
     int year = 1900;
 
     // The name as every view shows it: without control and format characters (a right-to-left
-    // override would make it show as something it is not) and without blanks at either end.
+    // override would make it show as something it is not), without line and paragraph separators
+    // (which would break a heading over lines) and without blanks at either end.
     QString shownName() const;
     // "1 November 1980", in the lists' own words.
     QString birthDate() const;

@@ -15,10 +15,16 @@ namespace planetarch::links {
 // user's and a friend's names and e-mail addresses, and stderr ends in the session's journal.
 bool open(const QString &address);
 
-// The address Online Help opens: the help page a build tree keeps beside the program, or the one
-// installed with it (<prefix>/share/planetarch/help.html beside <prefix>/games/planetarch), as a
-// file: address, when it and its folders up to the build or install folder are root's or this
-// user's and writable by no one else; the build's web address otherwise.
+// The address Online Help opens, decided each time it is asked: the help page a build tree keeps
+// beside the program, or the one installed with it (<prefix>/share/planetarch/help.html beside
+// <prefix>/games/planetarch), as a file: address, when ownPage() takes it; the build's web
+// address otherwise.
 QString helpPage(const QString &programFolder);
+
+// The path to hand a browser for the page at path, or empty when the page is not the program's
+// own: when somebody other than root and this user could have put it there, or could put another
+// in its place before the browser reads it. The path handed over is the one checked, with every
+// link on it resolved, so nothing can be swapped between the check and the browser's open.
+QString ownPage(const QString &path);
 
 } // namespace planetarch::links

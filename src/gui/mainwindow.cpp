@@ -32,7 +32,9 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Text that reaches the name box by another route than a typed key (a paste, a middle click, a
-// drop) meets the same rule: refused whole, so that the box keeps what it had.
+// drop, an input method, a screen reader) meets the same rule: refused whole, so that the box
+// keeps what it had. The box never holds refused text, which also keeps this check working: a
+// line edit undoes a change its validator refuses only when the text before it was valid.
 class NameValidator final : public QValidator
 {
 public:
@@ -77,10 +79,6 @@ MainWindow::MainWindow(Services &services, QWidget *parent)
             });
         },
         m_ui->txtName));
-    // The links come after the form's controls in the Tab order.
-    QWidget *previous = m_ui->cmdProceed;
-    for (QWidget *link : {m_ui->Label14, m_ui->lblFullBrand, m_ui->lblCobrand})
-        setTabOrder(std::exchange(previous, link), link);
     // The platform's keys, beside the menus' own texts.
     m_ui->mnuOnline->setShortcut(QKeySequence(Qt::Key_F1));
     m_ui->mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -132,8 +130,10 @@ void MainWindow::connectCommands()
     const auto opens = [this](auto *sender, auto signal, const QString &address) {
         connect(sender, signal, this, [address] { links::open(address); });
     };
-    opens(m_ui->mnuOnline, &QAction::triggered,
-          links::helpPage(QCoreApplication::applicationDirPath()));
+    // Whose the help page is, decided when it is asked for: a page fine at start-up may have been
+    // swapped since.
+    connect(m_ui->mnuOnline, &QAction::triggered, this,
+            [] { links::open(links::helpPage(QCoreApplication::applicationDirPath())); });
     opens(m_ui->mnuVisit, &QAction::triggered, webaddresses::HomePage);
     opens(m_ui->mnuUpdate, &QAction::triggered, webaddresses::DownloadPage);
     opens(m_ui->mnuDonate, &QAction::triggered, webaddresses::DonatePage);
@@ -233,11 +233,10 @@ void MainWindow::closeEvent(QCloseEvent *event)
     exitWindow->activateWindow();
 }
 
-bool MainWindow::refuseNameText()
+void MainWindow::refuseNameText()
 {
     m_services.critical(this, u"First Name Can Accept Text Only"_s);
     m_ui->txtName->setFocus();
-    return true;
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
@@ -245,7 +244,10 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_ui->txtName && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         const auto code = typedCharacter(key->key(), key->modifiers(), key->text());
-        return code && !isNameCharacter(*code) && refuseNameText();
+        if (code && !isNameCharacter(*code)) {
+            refuseNameText();
+            return true; // the key never reaches the box
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -52,7 +52,7 @@ private:
     // The result panel in front, or the entry panel; the reading's commands go with it.
     void showPanel(QWidget *panel);
     ResultPanel *resultPanel();
-    bool refuseNameText();
+    void refuseNameText();
 
     Services &m_services;
     std::unique_ptr<Ui::MainWindow> m_ui;

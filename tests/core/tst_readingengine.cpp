@@ -193,6 +193,10 @@ void TestReadingEngine::headingAndFileName_data()
     QTest::newRow("format characters")
         << u"Ann\u202Egnp.exe\u200B"_s << u"Anngnp.exe, born 1 November 1980 - Scorpio"_s
         << u"Anngnp.exe - Mars"_s;
+    // A line or paragraph separator would break the heading over two lines.
+    QTest::newRow("line and paragraph separators")
+        << u"Ann\u2028Lee\u2029"_s << u"AnnLee, born 1 November 1980 - Scorpio"_s
+        << u"AnnLee - Mars"_s;
     // 255 bytes with ".png": 244 of the name's, cut at a character's edge.
     QTest::newRow("a long name") << QString(300, u'a')
                                  << QString(300, u'a') + u", born 1 November 1980 - Scorpio"_s

@@ -35,6 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QString shown = entry.shownName();
     FUZZ_CHECK(!shown.startsWith(u' ') && !shown.endsWith(u' '));
     FUZZ_CHECK(shown.size() <= trimmed.size());
+    FUZZ_CHECK(!shown.contains(QChar::LineSeparator) && !shown.contains(QChar::ParagraphSeparator));
     const EntryVerdict verdict = checkEntry(entry);
     if (shown.isEmpty()) {
         FUZZ_CHECK(verdict == EntryVerdict::BlankName);

@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Planetarch developers
 // SPDX-License-Identifier: MIT
 #include "core/entryrules.h"
+#include "core/limits.h"
 #include "core/readingengine.h"
 #include "core/webaddresses.h"
 #include "gui/mainwindow.h"
@@ -9,6 +10,7 @@
 #include "support/textfit.h"
 #include "support/urlrecorder.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -53,8 +55,8 @@ private slots:
     void blankNameIsRefused();
     void nameFilter_data();
     void nameFilter();
-    void inputMethodCommits_data();
-    void inputMethodCommits();
+    void textRoutes_data();
+    void textRoutes();
     void enterPressesTheFocusedButton_data();
     void enterPressesTheFocusedButton();
     void hugePasteIsCut();
@@ -329,7 +331,7 @@ void TestMainWindow::nameFilter()
     }
 }
 
-void TestMainWindow::inputMethodCommits_data()
+void TestMainWindow::textRoutes_data()
 {
     QTest::addColumn<QString>("route");
     QTest::addColumn<QString>("commit");
@@ -351,11 +353,31 @@ void TestMainWindow::inputMethodCommits_data()
         << u"menu paste"_s << u"O'Brien 3"_s << u"Ann"_s << true;
     QTest::newRow("drop, Arabic letters")
         << u"drop"_s << u"\u0639\u0644\u064a"_s << u"Ann"_s << true;
+    // Dragged out of an editor with no modifier key: a move, which the editor completes by
+    // deleting its text only when the box reports the drop as a move.
+    QTest::newRow("move, a sentence")
+        << u"move"_s << u"Ann Smith, born 12 May 1990"_s << u"Ann"_s << true;
+    QTest::newRow("move, letters") << u"move"_s << u" Lee"_s << u"Ann Lee"_s << false;
+    const QString letters(limits::NameLength, u'a');
+    QTest::newRow("move, cut at the length limit")
+        << u"move"_s << letters << (u"Ann"_s + letters).left(limits::NameLength) << false;
+    // A screen reader edits through the box's accessible text: a set, an insertion at the end, a
+    // replacement of the whole.
+    QTest::newRow("screen reader set, digits and an override")
+        << u"set"_s << u"Zo\u00eb 42 \u202Eevil"_s << u"Ann"_s << true;
+    QTest::newRow("screen reader insert, a line separator")
+        << u"insert"_s << u"\u2028"_s << u"Ann"_s << true;
+    QTest::newRow("screen reader replace, Hebrew letters")
+        << u"replace"_s << u"\u05d0\u05d1"_s << u"Ann"_s << true;
+    QTest::newRow("screen reader set, letters") << u"set"_s << u"Zoe"_s << u"Zoe"_s << false;
+    QTest::newRow("screen reader insert, letters")
+        << u"insert"_s << u" Lee"_s << u"Ann Lee"_s << false;
+    QTest::newRow("screen reader replace, letters") << u"replace"_s << u"Bo"_s << u"Bo"_s << false;
 }
 
-// Dead keys, compose and input methods deliver text as a commit, not as a key press; a paste or a
-// drop delivers it whole.
-void TestMainWindow::inputMethodCommits()
+// Text that comes by another route than a key press: dead keys, compose and input methods
+// deliver a commit; a paste, a drop or a screen reader deliver it whole.
+void TestMainWindow::textRoutes()
 {
     QFETCH(QString, route);
     QFETCH(QString, commit);
@@ -371,14 +393,33 @@ void TestMainWindow::inputMethodCommits()
     } else if (route == u"menu paste") {
         QApplication::clipboard()->setText(commit);
         box->paste();
-    } else if (route == u"drop") {
+    } else if (route == u"drop" || route == u"move") {
         QMimeData data;
         data.setText(commit);
         const QPoint at = box->rect().center();
-        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        // An editor's drag offers a copy and a move, and proposes the move; the test platform's
+        // drag proposes it for Shift.
+        const bool move = route == u"move";
+        const Qt::DropActions offered = move ? Qt::CopyAction | Qt::MoveAction : Qt::CopyAction;
+        const Qt::KeyboardModifiers keys = move ? Qt::ShiftModifier : Qt::NoModifier;
+        QDragEnterEvent enter(at, offered, &data, Qt::LeftButton, keys);
         QApplication::sendEvent(box, &enter);
-        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QDropEvent drop(at, offered, &data, Qt::LeftButton, keys);
+        const Qt::DropAction proposed = drop.proposedAction();
+        QCOMPARE(proposed, move ? Qt::MoveAction : Qt::CopyAction);
         QApplication::sendEvent(box, &drop);
+        // What the source is told: refused, a move only when the box took the whole text.
+        QCOMPARE(drop.isAccepted(), !refused);
+        if (!refused)
+            QCOMPARE(drop.dropAction(), name.endsWith(commit) ? proposed : Qt::CopyAction);
+    } else if (route == u"set" || route == u"insert" || route == u"replace") {
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(box);
+        if (route == u"set")
+            accessible->setText(QAccessible::Value, commit);
+        else if (route == u"insert")
+            accessible->editableTextInterface()->insertText(3, commit);
+        else
+            accessible->editableTextInterface()->replaceText(0, 3, commit);
     } else {
         QInputMethodEvent composing(u"^"_s, {});
         QApplication::sendEvent(box, &composing);
@@ -392,6 +433,16 @@ void TestMainWindow::inputMethodCommits()
                  refused ? QStringList{u"First Name Can Accept Text Only"_s} : QStringList());
     QVERIFY(box->inputMethodQuery(Qt::ImSurroundingText).toString() == name);
     QCOMPARE(box->displayText(), name); // the composition is over, nothing of it stays
+
+    // Whatever came before, a paste is still checked: the box never holds text the rule refuses.
+    // (A full box takes nothing, so it has nothing to check.)
+    if (name.size() == limits::NameLength)
+        return;
+    const qsizetype said = messages.shown.size();
+    QApplication::clipboard()->setText(u"!!<>1\u2028"_s);
+    QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
+    QCOMPARE(box->text(), name);
+    QTRY_COMPARE(messages.shown.size(), said + 1);
 }
 
 void TestMainWindow::enterPressesTheFocusedButton_data()

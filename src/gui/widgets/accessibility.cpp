@@ -10,6 +10,7 @@
 #include <QAccessibleWidget>
 #include <QLineEdit>
 #include <QStackedWidget>
+#include <QValidator>
 
 namespace planetarch {
 
@@ -286,7 +287,7 @@ public:
     void setText(QAccessible::Text t, const QString &text) override
     {
         if (t == QAccessible::Value)
-            edit()->setText(text);
+            setContent(text);
         else
             QAccessibleWidget::setText(t, text);
     }
@@ -341,7 +342,7 @@ public:
     void insertText(int offset, const QString &text) override { replaceText(offset, offset, text); }
     void replaceText(int start, int end, const QString &text) override
     {
-        edit()->setText(content().replace(start, end - start, text));
+        setContent(content().replace(start, end - start, text));
     }
 
 protected:
@@ -349,6 +350,16 @@ protected:
 
 private:
     QLineEdit *edit() const { return static_cast<QLineEdit *>(widget()); }
+    // Text a screen reader sets meets the box's validator, as typed or pasted text does: refused
+    // whole (the validator says so), the box keeping what it had. setText() alone would skip it.
+    void setContent(QString text)
+    {
+        int position = 0;
+        if (const QValidator *rule = edit()->validator();
+            rule && rule->validate(text, position) == QValidator::Invalid)
+            return;
+        edit()->setText(text);
+    }
 };
 
 QAccessibleInterface *createInterface(const QString &className, QObject *object)

@@ -5,7 +5,9 @@
 #include "gui/widgets/accessibility.h"
 
 #include <QAccessible>
+#include <QDropEvent>
 #include <QFocusEvent>
+#include <QMimeData>
 #include <QPointer>
 #include <QTimer>
 
@@ -31,6 +33,27 @@ void TextBox::focusInEvent(QFocusEvent *event)
         if (box && box->hasFocus())
             box->selectAll();
     });
+}
+
+void TextBox::dropEvent(QDropEvent *event)
+{
+    const QString before = text();
+    const qsizetype dropped = event->mimeData()->text().size();
+    QLineEdit::dropEvent(event);
+    // QLineEdit accepts the proposed action whatever its validator made of the text.
+    if (event->source() == this || !event->isAccepted())
+        return;
+    if (text() != before && text().size() < before.size() + dropped &&
+        event->possibleActions() & Qt::CopyAction) {
+        event->setDropAction(Qt::CopyAction); // part taken: the source keeps all of it
+        return;
+    }
+    if (text() != before && text().size() < before.size() + dropped)
+        undo(); // a source that only moves gets its text back whole, or nothing is taken
+    if (text() == before) {
+        event->setDropAction(Qt::IgnoreAction);
+        event->ignore();
+    }
 }
 
 } // namespace planetarch
