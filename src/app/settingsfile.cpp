@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/settingsfile.h"
 
+#include "core/paths.h"
 #include "core/settingstext.h"
 
 #include <QCoreApplication>
@@ -14,8 +15,8 @@ using namespace Qt::StringLiterals;
 
 std::optional<QString> SettingsFile::defaultPath()
 {
-    const std::optional<QString> folder = settingstext::configFolder(
-        qEnvironmentVariable("XDG_CONFIG_HOME"), qEnvironmentVariable("HOME"));
+    const std::optional<QString> folder =
+        paths::configFolder(qEnvironmentVariable("XDG_CONFIG_HOME"), qEnvironmentVariable("HOME"));
     if (!folder)
         return std::nullopt;
     return *folder + u'/' + QCoreApplication::organizationName() + u'/' +

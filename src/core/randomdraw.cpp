@@ -17,6 +17,12 @@ QRandomGenerator &generator()
     return engine;
 }
 
+// Clamped before any conversion: a float out of int's range (or NaN) has no int value.
+double clamped(float x)
+{
+    return std::clamp(std::isnan(x) ? 0.0 : static_cast<double>(x), 0.0, 1.0);
+}
+
 } // namespace
 
 void seed(quint64 value)
@@ -33,9 +39,14 @@ float draw()
 
 bool showsFullBranding(float x)
 {
-    // Clamped before the conversion: a float out of int's range (or NaN) has no int value.
-    const double clamped = std::clamp(std::isnan(x) ? 0.0 : static_cast<double>(x), 0.0, 1.0);
-    return static_cast<int>(std::floor(clamped * 6.0 + 1.5)) % 2 == 0;
+    return static_cast<int>(std::floor(clamped(x) * 6.0 + 1.5)) % 2 == 0;
+}
+
+std::size_t pickOne(float x, std::size_t count)
+{
+    if (count == 0)
+        return 0;
+    return std::min(static_cast<std::size_t>(clamped(x) * static_cast<double>(count)), count - 1);
 }
 
 } // namespace planetarch::randomdraw

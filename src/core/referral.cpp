@@ -6,8 +6,6 @@
 
 #include <QUrl>
 
-#include <algorithm>
-
 namespace planetarch {
 
 using namespace Qt::StringLiterals;
@@ -69,14 +67,6 @@ QString referralAddress(const QString &page, const ReferralValues &values,
            encoded(values.senderEmail) + u"&taf3="_s + encoded(values.message) + u"&taf4="_s +
            encoded(values.friendName) + u"&taf5="_s + encoded(values.friendEmail) + u"&taf6="_s +
            encoded(productHome);
-}
-
-int appealIndex(float r)
-{
-    // Clamped before the conversion: a float out of int's range (or NaN) has no int value.
-    if (!(r > 0.0f))
-        return 0;
-    return static_cast<int>(std::min(r * 4.0f, 3.0f));
 }
 
 } // namespace planetarch

@@ -46,7 +46,4 @@ ReferralVerdict checkReferral(const ReferralValues &values);
 QString referralAddress(const QString &page, const ReferralValues &values,
                         const QString &productHome);
 
-// Which of the four appeals the exit window shows for a draw r in [0, 1).
-int appealIndex(float r);
-
 } // namespace planetarch

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "core/settingstext.h"
 
-#include <QDir>
 #include <QList>
 
 namespace planetarch::settingstext {
@@ -100,26 +99,6 @@ QByteArray withValue(QByteArrayView text, QByteArrayView group, QByteArrayView k
     if (!whole.isEmpty() && whole != ByteOrderMark)
         whole += whole.endsWith('\n') ? "\n" : "\n\n";
     return whole + '[' + group.toByteArray() + "]\n" + setting + '\n';
-}
-
-namespace {
-
-// Judged cleaned: Qt calls ":/.." absolute (a resource path), and cleans it to ".".
-bool isUsableFolder(QStringView folder)
-{
-    const QString path = QDir::cleanPath(folder.toString());
-    return QDir::isAbsolutePath(path) && !path.startsWith(u':') && path != u"/";
-}
-
-} // namespace
-
-std::optional<QString> configFolder(QStringView xdgConfigHome, QStringView home)
-{
-    if (isUsableFolder(xdgConfigHome))
-        return QDir::cleanPath(xdgConfigHome.toString());
-    if (isUsableFolder(home))
-        return QDir::cleanPath(home.toString()) + QStringLiteral("/.config");
-    return std::nullopt;
 }
 
 } // namespace planetarch::settingstext

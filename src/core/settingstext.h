@@ -4,7 +4,6 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QString>
 
 #include <optional>
 
@@ -27,11 +26,6 @@ std::optional<QByteArray> value(QByteArrayView text, QByteArrayView group, QByte
 // or the group added at the end; every other byte kept as it was. A value holds no line break.
 QByteArray withValue(QByteArrayView text, QByteArrayView group, QByteArrayView key,
                      QByteArrayView value);
-
-// The folder the settings file's folder is made in: XDG_CONFIG_HOME when it names an absolute
-// folder, else ~/.config when HOME does; never the filesystem root or a relative folder, so with
-// no usable home there is none.
-std::optional<QString> configFolder(QStringView xdgConfigHome, QStringView home);
 
 } // namespace settingstext
 

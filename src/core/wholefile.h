@@ -40,11 +40,11 @@ struct Contents
 // folder, link and file on the way must be this user's or root's.
 Contents read(const QString &path, qsizetype limit);
 
-// Writes bytes to path whole or not at all: into a new file beside it, checked byte for byte and
-// on disk before it replaces whatever was there (a regular file, or nothing: anything else is
-// refused). stillSo, when given, is asked just before the replace; false cancels it (another
-// program changed the file meanwhile). False with the reason in words, the old file untouched and
-// nothing left beside it.
+// Writes bytes to path whole or not at all: into a new file beside it, every write's count checked
+// and the file flushed to disk before it replaces whatever was there (a regular file, or nothing:
+// anything else is refused). stillSo, when given, is asked just before the replace; false cancels
+// it (another program changed the file meanwhile). False with the reason in words, the old file
+// untouched and nothing left beside it.
 bool write(const QString &path, const QByteArray &bytes, QString *reason,
            Trust trust = Trust::Links, const std::function<bool()> &stillSo = {});
 

@@ -31,9 +31,6 @@ AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent), m_ui(new Ui::AboutD
     // Under the full-branding offer, so it opens the full-branding page.
     connect(m_ui->lblCoBrand, &LinkLabel::clicked, this,
             [] { links::open(webaddresses::FullBrandPage); });
-    // The links come after the form's controls in the Tab order.
-    setTabOrder(m_ui->picIcon, m_ui->lblHomePage);
-    setTabOrder(m_ui->lblHomePage, m_ui->lblCoBrand);
     m_ui->cmdOK->setFocus();
 }
 

@@ -3,6 +3,7 @@
 #include "gui/desktop.h"
 
 #include "core/identity.h"
+#include "gui/widgets/linklabel.h"
 #include "gui/widgets/theme.h"
 
 #include <QApplication>
@@ -107,6 +108,27 @@ private:
     std::function<void()> m_work;
 };
 
+// A keyboard user meets the form's controls before its links: the links go to the end of the Tab
+// order, in the order they had.
+void linksLast(QWidget *window)
+{
+    QWidgetList links;
+    QWidget *last = nullptr;
+    for (QWidget *w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain()) {
+        if (w->window() != window || !(w->focusPolicy() & Qt::TabFocus))
+            continue;
+        if (qobject_cast<LinkLabel *>(w))
+            links << w;
+        else
+            last = w;
+    }
+    for (QWidget *link : std::as_const(links)) {
+        if (last)
+            QWidget::setTabOrder(last, link);
+        last = link;
+    }
+}
+
 } // namespace
 
 QIcon programIcon()
@@ -125,6 +147,7 @@ QIcon programIcon()
 void applyDesign(QWidget *window)
 {
     theme::applyLooks(window);
+    linksLast(window);
     window->setWindowTitle(identity::WindowCaption);
     window->setWindowIcon(programIcon());
     // Fixed size: the form places every widget to the pixel, so the window neither grows nor

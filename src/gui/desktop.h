@@ -18,8 +18,9 @@ namespace planetarch::desktop {
 // The program's icon, at every size the pictures offer.
 QIcon programIcon();
 
-// The one step after setupUi(): the looks of every widget of the window (theme::applyLooks), then
-// its title (the program's caption), icon, fixed size and place in the middle of the screen.
+// The one step after setupUi(): the looks of every widget of the window (theme::applyLooks), its
+// links after its other controls in the Tab order, then its title (the program's caption), icon,
+// fixed size and place in the middle of the screen.
 void applyDesign(QWidget *window);
 
 // What a second start asks of the running copy: a window waiting for an answer (a message, About)

@@ -6,6 +6,7 @@
 
 #include "core/identity.h"
 #include "core/limits.h"
+#include "core/randomdraw.h"
 #include "core/referral.h"
 #include "core/text.h"
 #include "core/webaddresses.h"
@@ -81,7 +82,8 @@ ExitWindow::ExitWindow(Services &services, QWidget *parent)
     m_ui->Label1->setText(identity::WindowCaption);
     m_ui->Picture1->setPixmap(desktop::programIcon().pixmap(32, 32));
     // What the window does when it loads: one of the four appeals, drawn.
-    m_ui->Label2->setText(Appeals[std::size_t(appealIndex(m_services.draw()))].toString());
+    m_ui->Label2->setText(
+        Appeals[randomdraw::pickOne(m_services.draw(), Appeals.size())].toString());
     desktop::applyDesign(this);
 
     // A check box drawn as a push button that never stays down. Toggled rather than clicked: a
@@ -101,7 +103,6 @@ ExitWindow::ExitWindow(Services &services, QWidget *parent)
     connect(m_ui->lblGoToHome, &LinkLabel::clicked, this,
             [] { links::open(webaddresses::SoftwareSuitePage); });
     prepareFields();
-    setTabOrder(m_ui->txtMessage, m_ui->lblGoToHome); // the link after the form's controls
     m_ui->cmdClose->setFocus();
 }
 
@@ -200,8 +201,10 @@ bool ExitWindow::eventFilter(QObject *watched, QEvent *event)
         const auto *key = static_cast<QKeyEvent *>(event);
         // With any modifier: Alt or Meta with the space bar would insert a blank all the same.
         const bool typesBlank = key->key() == Qt::Key_Space || key->text().contains(u' ');
-        if (field->refusesBlank && typesBlank)
-            return refuseBlank(field->widget);
+        if (field->refusesBlank && typesBlank) {
+            refuseBlank(field->widget);
+            return true; // the key never reaches the field
+        }
         break;
     }
     case QEvent::InputMethod: {
@@ -209,7 +212,8 @@ bool ExitWindow::eventFilter(QObject *watched, QEvent *event)
         if (field->refusesBlank && input->commitString().contains(u' ')) {
             QInputMethodEvent withoutCommit(input->preeditString(), input->attributes());
             QCoreApplication::sendEvent(field->widget, &withoutCommit);
-            return refuseBlank(field->widget);
+            refuseBlank(field->widget);
+            return true;
         }
         break;
     }
@@ -219,11 +223,10 @@ bool ExitWindow::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-bool ExitWindow::refuseBlank(QWidget *field)
+void ExitWindow::refuseBlank(QWidget *field)
 {
     m_services.critical(this, u"Email Address Cannot Contain Space"_s);
     field->setFocus();
-    return true;
 }
 
 void ExitWindow::closeEvent(QCloseEvent *event)

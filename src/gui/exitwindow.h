@@ -40,7 +40,7 @@ protected:
 private:
     void prepareFields();
     void submit();
-    bool refuseBlank(QWidget *field);
+    void refuseBlank(QWidget *field);
 
     struct Field
     {

@@ -77,7 +77,7 @@ QImage picture(const PersonalReading &personal, qreal devicePixelRatio)
     return image;
 }
 
-// A page as a letter is laid out: the paper's own margins, the reading across the width between
+// A page as a letter is laid out: 20 mm margins all round, the reading across the width between
 // them, from the top.
 void layOutForPaper(QPagedPaintDevice &device)
 {

@@ -106,7 +106,7 @@ Services::Services()
       choosePrinter([this](QWidget *parent, QPrinter &printer) {
           return showPrintDialog(*this, parent, printer);
       }),
-      endProcess([] { QCoreApplication::exit(0); })
+      leaveEventLoop([] { QCoreApplication::exit(0); })
 {
 }
 
@@ -124,7 +124,7 @@ void Services::endProgram()
         if (window)
             window->close();
     }
-    endProcess();
+    leaveEventLoop();
 }
 
 } // namespace planetarch

@@ -47,7 +47,7 @@ public:
     // Whether to print, after the print dialog set the printer up; with no printer, says so.
     std::function<bool(QWidget *parent, QPrinter &printer)> choosePrinter;
     // The last step of endProgram(): leaves the event loop.
-    std::function<void()> endProcess;
+    std::function<void()> leaveEventLoop;
 
     Services();
     Q_DISABLE_COPY_MOVE(Services)
@@ -70,7 +70,7 @@ public:
     }
 
     // The program's one way to end: closes every window that is open (their close handlers run),
-    // then endProcess. A nested call from a close handler returns at once.
+    // then leaveEventLoop. A nested call from a close handler returns at once.
     void endProgram();
     bool isEnding() const { return m_ending; }
 

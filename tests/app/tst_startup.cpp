@@ -119,7 +119,7 @@ private:
 
     QTemporaryDir m_dir;
     std::unique_ptr<Services> m_services; // afresh for each test
-    int m_processEnds = 0;
+    int m_loopExits = 0;
 };
 
 void TestStartup::initTestCase()
@@ -132,9 +132,9 @@ void TestStartup::initTestCase()
 
 void TestStartup::init()
 {
-    m_processEnds = 0;
+    m_loopExits = 0;
     m_services = std::make_unique<Services>();
-    m_services->endProcess = [this] { ++m_processEnds; };
+    m_services->leaveEventLoop = [this] { ++m_loopExits; };
     QFile::remove(storePath());
 }
 
@@ -402,7 +402,7 @@ void TestStartup::startAsksThenShowsTheMainWindow()
     QWidget *strip = window->findChild<QWidget *>(u"fraFullBrand"_s);
     QCOMPARE(strip->childAt(strip->rect().center())->objectName(), u"lblFullBrand"_s);
     QCOMPARE(stored(), reminder ? u"2026-12-07T09:00:00"_s : due);
-    QCOMPARE(m_processEnds, 0);
+    QCOMPARE(m_loopExits, 0);
 }
 
 void TestStartup::firstRunNotesTheDateOnceTheWindowIsDrawn()
@@ -430,7 +430,7 @@ void TestStartup::secondCopyIsToldAndEnds()
 
     QCOMPARE(messages.texts(), QStringList{u"Application is already running"_s});
     QCOMPARE(messages.shown.first().icon, messages::Icon::Information);
-    QCOMPARE(m_processEnds, 1);
+    QCOMPARE(m_loopExits, 1);
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
     QCOMPARE(stored(), u"2026-01-01T12:00:00"_s);
 }
@@ -448,7 +448,7 @@ void TestStartup::endProgramClosesEveryWindowOnce()
     QCOMPARE(first->closes, 1);
     QCOMPARE(second->closes, 1);
     QVERIFY(!first->isVisible() && !second->isVisible() && !plain->isVisible());
-    QCOMPARE(m_processEnds, 1); // the nested calls from the close handlers did not end it twice
+    QCOMPARE(m_loopExits, 1); // the nested calls from the close handlers did not end it twice
     QVERIFY(m_services->isEnding());
 }
 

@@ -24,8 +24,6 @@ private slots:
     void addressShape();
     void longestAddressFitsTheBrowser_data();
     void longestAddressFitsTheBrowser();
-    void appealIndex_data();
-    void appealIndex();
 };
 
 void TestReferral::focusIn_data()
@@ -165,26 +163,6 @@ void TestReferral::longestAddressFitsTheBrowser()
     const QString address =
         referralAddress(webaddresses::ReferAFriendPage, values, webaddresses::ProductHomePage);
     QVERIFY2(address.size() <= limits::AddressLength, qPrintable(QString::number(address.size())));
-}
-
-void TestReferral::appealIndex_data()
-{
-    QTest::addColumn<float>("r");
-    QTest::addColumn<int>("index");
-    QTest::newRow("0") << 0.0f << 0;
-    QTest::newRow("just below 1/4") << 0.2499f << 0;
-    QTest::newRow("1/4") << 0.25f << 1;
-    QTest::newRow("1/2") << 0.5f << 2;
-    QTest::newRow("just below 3/4") << 0.7499f << 2;
-    QTest::newRow("3/4") << 0.75f << 3;
-    QTest::newRow("largest float below 1") << 0.99999994f << 3;
-}
-
-void TestReferral::appealIndex()
-{
-    QFETCH(float, r);
-    QFETCH(int, index);
-    QCOMPARE(planetarch::appealIndex(r), index);
 }
 
 QTEST_APPLESS_MAIN(TestReferral)

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Planetarch developers
 // SPDX-License-Identifier: MIT
+#include "core/paths.h"
 #include "core/raiserequest.h"
 #include "core/randomdraw.h"
 #include "core/reminder.h"
-#include "core/settingstext.h"
 
 #include <QTest>
 
@@ -26,6 +26,8 @@ private slots:
     void stampThatCannotBeWritten();
     void banner_data();
     void banner();
+    void appeal_data();
+    void appeal();
     void configFolder_data();
     void configFolder();
     void raiseRequest_data();
@@ -156,6 +158,29 @@ void TestStartupRules::banner()
     QCOMPARE(randomdraw::showsFullBranding(x), number % 2 == 0);
 }
 
+void TestStartupRules::appeal_data()
+{
+    QTest::addColumn<float>("x");
+    QTest::addColumn<int>("index"); // which of the exit window's four appeals
+    QTest::newRow("0") << 0.0f << 0;
+    QTest::newRow("just below 1/4") << 0.2499f << 0;
+    QTest::newRow("1/4") << 0.25f << 1;
+    QTest::newRow("1/2") << 0.5f << 2;
+    QTest::newRow("just below 3/4") << 0.7499f << 2;
+    QTest::newRow("3/4") << 0.75f << 3;
+    QTest::newRow("largest float below 1") << 0.99999994f << 3;
+    QTest::newRow("1 itself, the last") << 1.0f << 3;
+    QTest::newRow("below 0 counts as 0") << -5.0f << 0;
+    QTest::newRow("not a number counts as 0") << std::numeric_limits<float>::quiet_NaN() << 0;
+}
+
+void TestStartupRules::appeal()
+{
+    QFETCH(float, x);
+    QFETCH(int, index);
+    QCOMPARE(randomdraw::pickOne(x, 4), std::size_t(index));
+}
+
 void TestStartupRules::configFolder_data()
 {
     QTest::addColumn<QString>("xdg");
@@ -180,7 +205,7 @@ void TestStartupRules::configFolder()
     QFETCH(QString, xdg);
     QFETCH(QString, home);
     QFETCH(QString, folder);
-    const std::optional<QString> found = settingstext::configFolder(xdg, home);
+    const std::optional<QString> found = paths::configFolder(xdg, home);
     QCOMPARE(found.value_or(QString()), folder);
     QCOMPARE(found.has_value(), !folder.isNull());
 }

@@ -4,7 +4,7 @@
 // The refer-a-friend rules: the address carries the five values and the product page as exactly
 // six query items that decode back to what was entered, whatever they hold ("&", "=", "#", line
 // breaks, any script); the checks give the first failing verdict; placeholders come and go only
-// as the window's fields promise; the appeal draw stays in 0 to 3.
+// as the window's fields promise.
 
 #include "core/referral.h"
 #include "core/text.h"
@@ -28,7 +28,6 @@ bool missing(const QString &value, const QString &placeholder)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     fuzzing::Input input(data, size);
-    const float draw = input.take<float>();
     const ReferralValues values{input.text(), input.text(), input.text(), input.text(),
                                 input.text()};
     const QString page = u"https://www.orvanel.example/ovrs-refer-a-friend.php"_s;
@@ -83,9 +82,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         FUZZ_CHECK(out == (trimBlanks(expected[i]).isEmpty() ? placeholderOf[i] : expected[i]));
     }
 
-    if (draw >= 0.0f && draw < 1.0f)
-        FUZZ_CHECK(appealIndex(draw) == static_cast<int>(draw * 4.0f));
-    const int index = appealIndex(draw);
-    FUZZ_CHECK(index >= 0 && index <= 3);
     return 0;
 }

@@ -3,14 +3,14 @@
 
 // The rules start-up follows: the reminder asks exactly when a readable stored date lies more than
 // 14 days from today, whatever the dates; a stamp, when one can be written, reads back as today;
-// the settings folder is never the filesystem root or a relative path; the banner follows the
-// draw's number; a line is a raise request exactly when it reads back as the request its token
-// makes.
+// the settings folder is never the filesystem root or a relative path; the banner and the appeal
+// follow the draw's number; a line is a raise request exactly when it reads back as the request its
+// token makes.
 
+#include "core/paths.h"
 #include "core/raiserequest.h"
 #include "core/randomdraw.h"
 #include "core/reminder.h"
-#include "core/settingstext.h"
 #include "fuzzcheck.h"
 
 #include <QDir>
@@ -56,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         FUZZ_CHECK(today.year() < 1 || today.year() > 9999 || !time.isValid());
     }
 
-    if (const std::optional<QString> folder = settingstext::configFolder(xdgValue, home)) {
+    if (const std::optional<QString> folder = paths::configFolder(xdgValue, home)) {
         FUZZ_CHECK(QDir::isAbsolutePath(*folder) && *folder != u"/");
         FUZZ_CHECK(folder->startsWith(QDir::cleanPath(xdgValue)) ||
                    *folder == QDir::cleanPath(home) + QStringLiteral("/.config"));
@@ -77,5 +77,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         FUZZ_CHECK(fullBranding == (static_cast<int>(std::floor(x * 6.0 + 1.5)) % 2 == 0));
     else
         FUZZ_CHECK(!fullBranding); // clamped to 1 or 7
+    const std::size_t appeal = randomdraw::pickOne(x, 4);
+    if (x >= 0.0f && x < 1.0f)
+        FUZZ_CHECK(appeal == static_cast<std::size_t>(x * 4.0f));
+    FUZZ_CHECK(appeal <= 3);
     return 0;
 }

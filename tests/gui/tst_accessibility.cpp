@@ -103,7 +103,7 @@ private:
     MainWindow *m_main = nullptr;
     AboutDialog *m_about = nullptr;
     ExitWindow *m_exit = nullptr;
-    int m_processEnds = 0;
+    int m_loopExits = 0;
 };
 
 namespace {
@@ -119,9 +119,9 @@ void proceedWith(QWidget *main, int monthPosition)
 
 void TestAccessibility::init()
 {
-    m_processEnds = 0;
+    m_loopExits = 0;
     m_services = std::make_unique<Services>();
-    m_services->endProcess = [this] { ++m_processEnds; };
+    m_services->leaveEventLoop = [this] { ++m_loopExits; };
     m_services->draw = [] { return 0.3f; };
     m_main = new MainWindow(*m_services);
     m_main->show();
@@ -314,8 +314,8 @@ void TestAccessibility::buttonsWorkThroughTheirActions()
     };
     urls.onOpen = [&effects](const QUrl &url) { effects << u"url: "_s + url.toString(); };
     act(find(window, button), action);
-    QTRY_COMPARE(effects.size() + m_processEnds, 1);
-    QCOMPARE(m_processEnds ? u"end"_s : effects.first(), effect);
+    QTRY_COMPARE(effects.size() + m_loopExits, 1);
+    QCOMPARE(m_loopExits ? u"end"_s : effects.first(), effect);
     QVERIFY(!find<QPushButton>(window, button)->isChecked());
 }
 

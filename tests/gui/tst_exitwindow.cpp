@@ -76,14 +76,14 @@ private:
 
     std::unique_ptr<Services> m_services; // afresh for each test
     std::unique_ptr<ExitWindow> m_window;
-    int m_processEnds = 0;
+    int m_loopExits = 0;
 };
 
 void TestExitWindow::init()
 {
-    m_processEnds = 0;
+    m_loopExits = 0;
     m_services = std::make_unique<Services>();
-    m_services->endProcess = [this] { ++m_processEnds; };
+    m_services->leaveEventLoop = [this] { ++m_loopExits; };
     m_services->draw = [] { return 0.6f; };
     m_window = std::make_unique<ExitWindow>(*m_services);
     m_window->show();
@@ -282,10 +282,10 @@ void TestExitWindow::enterPressesTheFocusedButton()
     auto *target = m_window->findChild<QPushButton *>(button);
     target->setFocus(Qt::TabFocusReason);
     QTest::keyClick(target, Qt::Key_Return);
-    const int effects = m_processEnds + int(urls.opened.size()) + int(messages.shown.size());
+    const int effects = m_loopExits + int(urls.opened.size()) + int(messages.shown.size());
     QCOMPARE(effects, 1);
     if (button == u"cmdClose"_s)
-        QCOMPARE(m_processEnds, 1);
+        QCOMPARE(m_loopExits, 1);
     else if (button == u"Check1"_s)
         QCOMPARE(urls.addresses(), QStringList{webaddresses::HomePage});
     else
@@ -474,7 +474,7 @@ void TestExitWindow::closingEndsTheProgram()
         QTest::keyClick(field(u"txtFriendName"_s), Qt::Key_Escape);
     else
         m_window->close();
-    QTRY_COMPARE(m_processEnds, 1);
+    QTRY_COMPARE(m_loopExits, 1);
     QVERIFY(!m_window->isVisible());
 }
 

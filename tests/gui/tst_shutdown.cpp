@@ -33,7 +33,7 @@ private:
 
     std::unique_ptr<Services> m_services; // afresh for each test
     QPointer<MainWindow> m_window;
-    int m_processEnds = 0;
+    int m_loopExits = 0;
 };
 
 QList<ExitWindow *> TestShutdown::exitWindows()
@@ -50,10 +50,10 @@ QList<ExitWindow *> TestShutdown::exitWindows()
 
 void TestShutdown::init()
 {
-    m_processEnds = 0;
+    m_loopExits = 0;
     m_services = std::make_unique<Services>();
     m_services->draw = [] { return 0.95f; }; // the same banner every time
-    m_services->endProcess = [this] { ++m_processEnds; };
+    m_services->leaveEventLoop = [this] { ++m_loopExits; };
     m_window = new MainWindow(*m_services);
     m_window->setAttribute(Qt::WA_DeleteOnClose);
     m_window->show();
@@ -92,7 +92,7 @@ void TestShutdown::closingHandsOverToTheExitWindow()
     QCOMPARE(shown.size(), 1);
     QVERIFY(!shown.first()->parentWidget()); // no owner: it outlives the main window
     QVERIFY(!shown.first()->isModal());
-    QCOMPARE(m_processEnds, 0); // the program goes on with the exit window alone
+    QCOMPARE(m_loopExits, 0); // the program goes on with the exit window alone
 }
 
 void TestShutdown::closingDuringAReadingEndsTheProgram()
@@ -103,7 +103,7 @@ void TestShutdown::closingDuringAReadingEndsTheProgram()
     QTest::mouseClick(m_window->findChild<QPushButton *>(u"cmdProceed"_s), Qt::LeftButton);
 
     QCOMPARE(messages.texts(), QStringList{u"Please Enter Name"_s});
-    QCOMPARE(m_processEnds, 1);
+    QCOMPARE(m_loopExits, 1);
     QVERIFY(exitWindows().isEmpty());
 }
 
