@@ -15,46 +15,18 @@
 #include "gui/readingexport.h"
 #include "gui/resultpanel.h"
 #include "gui/services.h"
+#include "gui/widgets/textbox.h"
 #include "gui/widgets/theme.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QScopedValueRollback>
-#include <QTimer>
 #include <QUrl>
-#include <QValidator>
 
 namespace planetarch {
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// Text that reaches the name box by another route than a typed key (a paste, a middle click, a
-// drop, an input method, a screen reader) meets the same rule: refused whole, so that the box
-// keeps what it had. The box never holds refused text, which also keeps this check working: a
-// line edit undoes a change its validator refuses only when the text before it was valid.
-class NameValidator final : public QValidator
-{
-public:
-    NameValidator(std::function<void()> refused, QObject *parent)
-        : QValidator(parent), m_refused(std::move(refused))
-    {
-    }
-    State validate(QString &text, int &) const override
-    {
-        if (acceptsNameText(text))
-            return Acceptable;
-        m_refused();
-        return Invalid;
-    }
-
-private:
-    std::function<void()> m_refused;
-};
-
-} // namespace
 
 MainWindow::MainWindow(Services &services, QWidget *parent)
     : QMainWindow(parent), m_services(services), m_ui(new Ui::MainWindow)
@@ -70,15 +42,9 @@ MainWindow::MainWindow(Services &services, QWidget *parent)
 
     m_ui->txtName->setMaxLength(limits::NameLength);
     m_ui->txtName->installEventFilter(this);
-    m_ui->txtName->setValidator(new NameValidator(
-        [this] {
-            // Said once the box has undone the change, outside the box's own handling of it.
-            QTimer::singleShot(0, this, [this] {
-                if (acceptsNameText(m_ui->txtName->text()))
-                    refuseNameText();
-            });
-        },
-        m_ui->txtName));
+    // Text that reaches the name box by another route than a typed key meets the same rule.
+    m_ui->txtName->setRule(acceptsNameText);
+    connect(m_ui->txtName, &TextBox::refused, this, &MainWindow::refuseNameText);
     // The platform's keys, beside the menus' own texts.
     m_ui->mnuOnline->setShortcut(QKeySequence(Qt::Key_F1));
     m_ui->mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));

@@ -10,12 +10,44 @@
 #include <QMimeData>
 #include <QPointer>
 #include <QTimer>
+#include <QValidator>
 
 namespace planetarch {
+
+namespace {
+
+class RuleValidator final : public QValidator
+{
+public:
+    RuleValidator(std::function<bool(QStringView)> accepts, TextBox *box)
+        : QValidator(box), m_accepts(std::move(accepts)), m_box(box)
+    {
+    }
+    State validate(QString &text, int &) const override
+    {
+        if (m_accepts(text))
+            return Acceptable;
+        // Told after the line edit has undone the change, outside its own handling of it.
+        QMetaObject::invokeMethod(m_box, &TextBox::refused, Qt::QueuedConnection);
+        return Invalid;
+    }
+
+private:
+    std::function<bool(QStringView)> m_accepts;
+    TextBox *m_box;
+};
+
+} // namespace
 
 TextBox::TextBox(QWidget *parent) : QLineEdit(parent)
 {
     installAccessibility();
+}
+
+void TextBox::setRule(std::function<bool(QStringView)> accepts)
+{
+    m_accepts = accepts;
+    setValidator(new RuleValidator(std::move(accepts), this));
 }
 
 void TextBox::focusInEvent(QFocusEvent *event)
@@ -35,25 +67,40 @@ void TextBox::focusInEvent(QFocusEvent *event)
     });
 }
 
+// Where it is dropped: the line edit has put the cursor there, and taken the selection away.
+bool TextBox::takesWhole(const QString &dropped) const
+{
+    const QString after = QString(text()).insert(cursorPosition(), dropped);
+    return after.size() <= maxLength() && (!m_accepts || m_accepts(after));
+}
+
+void TextBox::dragMoveEvent(QDragMoveEvent *event)
+{
+    QLineEdit::dragMoveEvent(event);
+    if (!event->isAccepted() || event->source() == this || takesWhole(event->mimeData()->text()))
+        return;
+    if (event->possibleActions() & Qt::CopyAction)
+        event->setDropAction(Qt::CopyAction);
+    else
+        event->ignore();
+}
+
 void TextBox::dropEvent(QDropEvent *event)
 {
     const QString before = text();
-    const qsizetype dropped = event->mimeData()->text().size();
+    const bool whole = event->source() == this || takesWhole(event->mimeData()->text());
     QLineEdit::dropEvent(event);
-    // QLineEdit accepts the proposed action whatever its validator made of the text.
-    if (event->source() == this || !event->isAccepted())
+    if (whole || !event->isAccepted())
         return;
-    if (text() != before && text().size() < before.size() + dropped &&
-        event->possibleActions() & Qt::CopyAction) {
+    // QLineEdit accepts the proposed action whatever became of the text.
+    if (text() != before && event->possibleActions() & Qt::CopyAction) {
         event->setDropAction(Qt::CopyAction); // part taken: the source keeps all of it
         return;
     }
-    if (text() != before && text().size() < before.size() + dropped)
+    if (text() != before)
         undo(); // a source that only moves gets its text back whole, or nothing is taken
-    if (text() == before) {
-        event->setDropAction(Qt::IgnoreAction);
-        event->ignore();
-    }
+    event->setDropAction(Qt::IgnoreAction);
+    event->ignore();
 }
 
 } // namespace planetarch
