@@ -3,11 +3,7 @@
 # that `make test` and CI use): a packager's newer compiler may add warnings we have never seen.
 add_library(planetarch_build_settings INTERFACE)
 target_compile_features(planetarch_build_settings INTERFACE cxx_std_20)
-if(MSVC)
-  target_compile_options(planetarch_build_settings INTERFACE /W4 /permissive-)
-else()
-  target_compile_options(planetarch_build_settings INTERFACE -Wall -Wextra -Wpedantic)
-endif()
+target_compile_options(planetarch_build_settings INTERFACE -Wall -Wextra -Wpedantic)
 if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
   # Resolve every symbol at start and make the relocation table read-only, as distributions do.
   target_link_options(planetarch_build_settings INTERFACE -Wl,-z,relro,-z,now)
@@ -25,9 +21,11 @@ target_compile_definitions(planetarch_build_settings INTERFACE
 # where there is no dpkg-buildflags. Left alone where the flags already came from outside (a Debian
 # package build passes them itself) and in builds without optimisation, where _FORTIFY_SOURCE does
 # nothing but warn; the sanitizer presets switch it off.
+# On Windows the linker's own defaults serve (address space randomisation, high-entropy, no
+# execution of data), as Debian's binutils for MinGW set them.
 option(PLANETARCH_HARDENING "Compile and link optimised builds with the distribution's hardening flags" ON)
 set(_planetarch_optimised RelWithDebInfo Release MinSizeRel)
-if(PLANETARCH_HARDENING AND NOT MSVC AND CMAKE_BUILD_TYPE IN_LIST _planetarch_optimised
+if(PLANETARCH_HARDENING AND NOT WIN32 AND CMAKE_BUILD_TYPE IN_LIST _planetarch_optimised
    AND NOT CMAKE_CXX_FLAGS MATCHES "-fstack-protector")
   find_program(PLANETARCH_DPKG_BUILDFLAGS dpkg-buildflags)
   set(_planetarch_flags "")

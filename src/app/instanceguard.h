@@ -8,10 +8,6 @@
 #include <functional>
 #include <memory>
 
-class QLockFile;
-class QObject;
-class QSocketNotifier;
-
 namespace planetarch {
 
 // Tells whether a copy of the program already runs for this user, and keeps this copy visible to
@@ -24,7 +20,11 @@ namespace planetarch {
 // same uid is a running copy; another uid squatting the name does not keep the user out.
 // Through the same socket a later copy asks the running one to bring its window forward: one
 // short line, taken only from this user's processes and read without ever blocking.
-// Elsewhere it is a QLockFile in the runtime folder, and nothing is brought forward.
+//
+// On Windows it holds a named kernel object in the session's own namespace (Local\), named from
+// the application id and the user's security id: a copy of another session or another user is
+// not "running". The kernel frees it when the process ends, however it ends. A later copy lets
+// the running one take the foreground and signals a named event that the running copy waits on.
 class InstanceGuard final
 {
     Q_DISABLE_COPY_MOVE(InstanceGuard)
@@ -46,17 +46,12 @@ public:
     bool askToRaise(const QByteArray &token) const;
 
 private:
-    // "example.planetarch.Planetarch.1000": the abstract name for this user.
+    // The single-instance name for this user.
     static QString name();
 
-#ifdef Q_OS_LINUX
-    int m_socket = -1;
-    std::unique_ptr<QSocketNotifier> m_listener;
-    std::unique_ptr<QObject> m_callers; // the connections being read, its children
+    struct Held; // what the running copy holds, the platform's own
+    std::unique_ptr<Held> m_held;
     std::function<void(const QByteArray &)> m_raise;
-#else
-    std::unique_ptr<QLockFile> m_lock;
-#endif
 };
 
 } // namespace planetarch

@@ -10,15 +10,16 @@
 
 namespace planetarch {
 
-// The program's settings file, $XDG_CONFIG_HOME/<organisation>/<application>.conf in the text
-// form of core/settingstext.h, read and written through wholefile: nothing is followed, made or
-// written where another user could steer it, nothing is opened that is no regular file, and
-// nothing ever waits.
+// The program's settings. On Linux the file $XDG_CONFIG_HOME/<organisation>/<application>.conf in
+// the text form of core/settingstext.h, read and written through wholefile: nothing is followed,
+// made or written where another user could steer it, nothing is opened that is no regular file,
+// and nothing ever waits. On Windows the registry key
+// HKEY_CURRENT_USER\Software\<organisation>\<application>, each value read and written alone.
 class SettingsFile final
 {
 public:
-    // The file for the running program, or none when there is no usable home (nothing is ever
-    // made at the filesystem root).
+    // The file (the registry key on Windows) for the running program, or none when there is no
+    // usable home (nothing is ever made at the filesystem root).
     static std::optional<QString> defaultPath();
 
     explicit SettingsFile(std::optional<QString> path = defaultPath());
@@ -32,10 +33,10 @@ public:
     bool setValue(const QString &group, const QString &key, const QString &value);
 
 private:
-    void load();
+    void load(); // Linux: reads the file
 
     std::optional<QString> m_path;
-    wholefile::Contents m_read; // as it was read, to see whether another program changed it
+    wholefile::Contents m_read; // Linux: as it was read, to see whether another program changed it
 };
 
 } // namespace planetarch

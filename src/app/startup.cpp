@@ -14,10 +14,8 @@
 #include "gui/services.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QWindow>
 
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 
@@ -31,23 +29,6 @@ const QString ReminderGroup = u"UpdateReminder"_s;
 const QString LastReminderKey = u"LastAsked"_s;
 
 } // namespace
-
-void prepareEnvironment()
-{
-#ifdef SIGXFSZ
-    // Under a file size limit (ulimit -f) the kernel would end the program in the middle of a
-    // save; ignored, the write fails and the user is told "File too large".
-    std::signal(SIGXFSZ, SIG_IGN);
-#endif
-    // Qt makes the runtime folder XDG_RUNTIME_DIR names when it is missing (as root, "/run-x" at
-    // the root), and its stand-in for a missing one in the temporary folder, which with a TMPDIR
-    // that names no folder is "" (the root again). Neither names a folder: neither is kept.
-    for (const char *name : {"XDG_RUNTIME_DIR", "TMPDIR"}) {
-        if (const QString folder = qEnvironmentVariable(name);
-            !folder.isEmpty() && !QFileInfo(folder).isDir())
-            qunsetenv(name);
-    }
-}
 
 void configureApplication(QApplication &app)
 {

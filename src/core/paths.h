@@ -15,4 +15,10 @@ namespace planetarch::paths {
 // no usable home there is none.
 std::optional<QString> configFolder(QStringView xdgConfigHome, QStringView home);
 
+// Why Windows would not keep a file at path as named, in words; empty when it would. Windows
+// keeps the device names (CON, PRN, AUX, NUL, COM0 to COM9, LPT0 to LPT9, with any extension)
+// for devices, drops a dot or blank that ends a name (so another file than the one named would
+// be written), and lets most programs open no path longer than 259 characters.
+QString windowsRefusal(QStringView path);
+
 } // namespace planetarch::paths

@@ -40,6 +40,9 @@ struct Contents
 // folder, link and file on the way must be this user's or root's.
 Contents read(const QString &path, qsizetype limit);
 
+// The reason a write gives when stillSo, below, said no.
+inline const QString ChangedMeanwhile = QStringLiteral("Another program changed it meanwhile.");
+
 // Writes bytes to path whole or not at all: into a new file beside it, every write's count checked
 // and the file flushed to disk before it replaces whatever was there (a regular file, or nothing:
 // anything else is refused). stillSo, when given, is asked just before the replace; false cancels

@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QIcon>
 #include <QLayout>
-#include <QLibrary>
 #include <QMainWindow>
 #include <QScreen>
 #include <QTimer>
@@ -20,8 +19,6 @@ namespace planetarch::desktop {
 using namespace Qt::StringLiterals;
 
 namespace {
-
-constexpr char LaunchToken[] = "XDG_ACTIVATION_TOKEN";
 
 // In the middle of the screen, but never with its top-left corner (and the title bar's buttons)
 // off it: a window wider or taller than the screen hangs from its top-left.
@@ -49,26 +46,6 @@ QWidget *windowToBringForward()
         other = window;
     }
     return other;
-}
-
-bool onWayland()
-{
-    return QGuiApplication::platformName().startsWith(u"wayland"_s);
-}
-
-using TokenFunction = bool (*)(QWindow *, bool, QByteArray *);
-
-// The Wayland module: beside the program in a build tree, in the program's library folder once
-// installed.
-TokenFunction tokenFunction()
-{
-    for (const QString &folder : {QCoreApplication::applicationDirPath(), identity::ModuleFolder}) {
-        QLibrary module(folder + u'/' + identity::ProgramName + u"-xdg-activation"_s);
-        if (auto function =
-                reinterpret_cast<TokenFunction>(module.resolve("planetarchActivationToken")))
-            return function;
-    }
-    return nullptr;
 }
 
 // Runs a piece of start-up work once the window's first frame is on screen: the window is drawn
@@ -169,35 +146,9 @@ void bringForward(const QByteArray &token)
     // A minimised window comes back, and so does the one a dialog stands on.
     for (QWidget *w = window; w; w = w->parentWidget() ? w->parentWidget()->window() : nullptr)
         w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
-    // Qt's Wayland platform hands the compositor this token as it activates a window. Without
-    // one the compositor would ignore the request: a token of the window's own (no input behind
-    // it) has the desktop show that the window asks for attention.
-    if (onWayland()) {
-        const QByteArray usable =
-            token.isEmpty() ? requestToken(window->windowHandle(), false) : token;
-        if (!usable.isEmpty())
-            qputenv(LaunchToken, usable);
-    }
+    allowActivation(window, token);
     window->raise();
     window->activateWindow();
-}
-
-QByteArray requestToken(QWindow *window, bool withInput)
-{
-    if (!window || !onWayland())
-        return {};
-    static const TokenFunction function = tokenFunction();
-    QByteArray token;
-    if (function)
-        function(window, withInput, &token);
-    return token;
-}
-
-QByteArray takeLaunchToken()
-{
-    const QByteArray token = qgetenv(LaunchToken);
-    qunsetenv(LaunchToken);
-    return token;
 }
 
 void afterFirstFrame(QWidget *window, std::function<void()> work)

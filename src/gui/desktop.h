@@ -28,14 +28,21 @@ void applyDesign(QWidget *window);
 // its minimised state, with the activation token the second start sent (empty for none).
 void bringForward(const QByteArray &token);
 
+// Readies the desktop to let window take the focus: on Wayland the compositor wants a token, the
+// one given or else one of the window's own (no input behind it), with which the desktop shows
+// that the window asks for attention. Windows asks nothing of the window that takes the focus:
+// the copy that holds it lets it go (the single-instance guard's part).
+void allowActivation(QWidget *window, const QByteArray &token);
+
 // A Wayland compositor hands the focus to another window only with a token it issued. This asks
 // for one on behalf of window (which must be on screen): withInput, for the user's last key or
 // click in it, which lets the window the token is given to take the focus; without, one that
-// only asks for attention. Empty where there is no Wayland, no such protocol or no answer.
+// only asks for attention. Empty where there is no Wayland (always on Windows), no such protocol
+// or no answer.
 QByteArray requestToken(QWindow *window, bool withInput);
 
 // The token the launcher gave this start (XDG_ACTIVATION_TOKEN), taken out of the environment so
-// that no window of this copy spends it.
+// that no window of this copy spends it; none on Windows.
 QByteArray takeLaunchToken();
 
 // Runs work once the window's first frame is on screen.

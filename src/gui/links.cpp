@@ -2,12 +2,10 @@
 // SPDX-License-Identifier: MIT
 #include "gui/links.h"
 
-#include "core/identity.h"
 #include "core/limits.h"
 #include "core/webaddresses.h"
 
 #include <QDesktopServices>
-#include <QDir>
 #include <QScopedValueRollback>
 #include <QUrl>
 
@@ -51,18 +49,6 @@ bool open(const QString &address)
     qInstallMessageHandler(previousHandler);
     previousHandler = nullptr;
     return true;
-}
-
-QString helpPage(const QString &programFolder)
-{
-    // Beside the program in a build tree, then where it is installed.
-    for (const QString &root : {programFolder, programFolder + u"/.."_s}) {
-        const QString candidate = QDir::cleanPath(
-            QDir(root).absoluteFilePath(u"share/%1/help.html"_s.arg(identity::ProgramName)));
-        if (const QString page = ownPage(candidate); !page.isEmpty())
-            return QUrl::fromLocalFile(page).toString();
-    }
-    return webaddresses::HelpPage;
 }
 
 } // namespace planetarch::links

@@ -15,16 +15,17 @@ namespace planetarch::links {
 // user's and a friend's names and e-mail addresses, and stderr ends in the session's journal.
 bool open(const QString &address);
 
-// The address Online Help opens, decided each time it is asked: the help page a build tree keeps
-// beside the program, or the one installed with it (<prefix>/share/planetarch/help.html beside
-// <prefix>/games/planetarch), as a file: address, when ownPage() takes it; the build's web
-// address otherwise.
+// The address Online Help opens, decided each time it is asked: as a file: address, the help page
+// beside the program (share/planetarch/help.html in its folder: a build tree, or an installation
+// on Windows) or, on Linux, the one installed with it (<prefix>/share/planetarch/help.html beside
+// <prefix>/games/planetarch), when ownPage() takes it; the build's web address otherwise.
 QString helpPage(const QString &programFolder);
 
 // The path to hand a browser for the page at path, or empty when the page is not the program's
-// own: when somebody other than root and this user could have put it there, or could put another
-// in its place before the browser reads it. The path handed over is the one checked, with every
-// link on it resolved, so nothing can be swapped between the check and the browser's open.
+// own. On Linux: when nobody but root and this user could have put it there, or could put another
+// in its place before the browser reads it. On Windows: when it is a file reached through no link
+// or junction, in the program's own folder, which nobody can change who could not change the
+// program itself. The path handed over is the one checked, every link on it resolved.
 QString ownPage(const QString &path);
 
 } // namespace planetarch::links

@@ -2,9 +2,13 @@
 // SPDX-License-Identifier: MIT
 #include "gui/links.h"
 
+#include "core/identity.h"
+#include "core/webaddresses.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QUrl>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -52,6 +56,18 @@ QString ownPage(const QString &path)
         ::lstat(QFile::encodeName(real).constData(), &page) != 0 || !S_ISREG(page.st_mode))
         return {};
     return real;
+}
+
+QString helpPage(const QString &programFolder)
+{
+    // Beside the program in a build tree, then where it is installed.
+    for (const QString &root : {programFolder, programFolder + u"/.."_s}) {
+        const QString candidate = QDir::cleanPath(
+            QDir(root).absoluteFilePath(u"share/%1/help.html"_s.arg(identity::ProgramName)));
+        if (const QString page = ownPage(candidate); !page.isEmpty())
+            return QUrl::fromLocalFile(page).toString();
+    }
+    return webaddresses::HelpPage;
 }
 
 } // namespace planetarch::links

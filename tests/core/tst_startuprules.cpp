@@ -30,6 +30,8 @@ private slots:
     void appeal();
     void configFolder_data();
     void configFolder();
+    void windowsNames_data();
+    void windowsNames();
     void raiseRequest_data();
     void raiseRequest();
 };
@@ -208,6 +210,37 @@ void TestStartupRules::configFolder()
     const std::optional<QString> found = paths::configFolder(xdg, home);
     QCOMPARE(found.value_or(QString()), folder);
     QCOMPARE(found.has_value(), !folder.isNull());
+}
+
+void TestStartupRules::windowsNames_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("refusal"); // empty: Windows keeps the file as named
+    const QString device = u"Windows keeps this name for a device."_s;
+    const QString ending = u"Windows does not keep a dot or a blank at the end of a name."_s;
+    const QString pictures = u"C:/Users/Ann/Pictures/"_s;
+    QTest::newRow("a reading") << pictures + u"Ann - Mars.png"_s << QString();
+    QTest::newRow("a device") << pictures + u"CON"_s << device;
+    QTest::newRow("a device, with an extension") << pictures + u"nul.png"_s << device;
+    QTest::newRow("a device, with a blank and two extensions")
+        << u"C:\\Users\\Ann\\com1 .tar.png"_s << device;
+    QTest::newRow("a port with a superscript") << pictures + u"LPT\u00b9.pdf"_s << device;
+    QTest::newRow("a device's name inside a longer one")
+        << pictures + u"CONSOLE.png"_s << QString();
+    QTest::newRow("COM10 is no device") << pictures + u"COM10.png"_s << QString();
+    QTest::newRow("a dot at the end") << pictures + u"Ann - Mars.png."_s << ending;
+    QTest::newRow("a blank at the end") << pictures + u"Ann - Mars.png "_s << ending;
+    QTest::newRow("259 characters") << pictures + QString(259 - pictures.size(), u'a') << QString();
+    QTest::newRow("260 characters")
+        << pictures + QString(260 - pictures.size(), u'a')
+        << u"The path is longer than Windows allows (259 characters)."_s;
+}
+
+void TestStartupRules::windowsNames()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, refusal);
+    QCOMPARE(paths::windowsRefusal(path), refusal);
 }
 
 void TestStartupRules::raiseRequest_data()

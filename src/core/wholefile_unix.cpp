@@ -8,14 +8,10 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
-#ifdef Q_OS_UNIX
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#else
-#include <QSaveFile>
-#endif
 
 namespace planetarch::wholefile {
 
@@ -25,9 +21,6 @@ namespace {
 
 const QString ForeignLink = u"It is a link that belongs to another user."_s;
 const QString ForeignPath = u"It lies in a folder that belongs to another user."_s;
-const QString Changed = u"Another program changed it meanwhile."_s;
-
-#ifdef Q_OS_UNIX
 
 using Status = struct stat;
 
@@ -144,14 +137,11 @@ bool writeAll(int fd, const QByteArray &bytes, QString *reason)
     return true;
 }
 
-#endif
-
 } // namespace
 
 Contents read(const QString &path, qsizetype limit)
 {
     Contents contents;
-#ifdef Q_OS_UNIX
     QString reason;
     const std::optional<QByteArray> target =
         resolveBytes(absoluteBytes(path), Trust::Everything, &reason);
@@ -189,22 +179,12 @@ Contents read(const QString &path, qsizetype limit)
         }
     }
     ::close(fd);
-#else
-    QFile file(path);
-    if (!file.exists())
-        return contents;
-    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.read(limit + 1) : QByteArray();
-    contents = {bytes.size() <= limit && file.error() == QFile::NoError ? Contents::State::File
-                                                                        : Contents::State::Unusable,
-                bytes};
-#endif
     return contents;
 }
 
 bool write(const QString &path, const QByteArray &bytes, QString *reason, Trust trust,
            const std::function<bool()> &stillSo)
 {
-#ifdef Q_OS_UNIX
     const std::optional<QByteArray> target = resolveBytes(absoluteBytes(path), trust, reason);
     if (!target)
         return false;
@@ -249,7 +229,7 @@ bool write(const QString &path, const QByteArray &bytes, QString *reason, Trust 
         done = false;
     }
     if (done && stillSo && !stillSo()) {
-        *reason = Changed;
+        *reason = ChangedMeanwhile;
         done = false;
     }
     if (done && ::rename(temporary.constData(), target->constData()) != 0) {
@@ -267,19 +247,6 @@ bool write(const QString &path, const QByteArray &bytes, QString *reason, Trust 
         ::close(folderFd);
     }
     return true;
-#else
-    Q_UNUSED(trust);
-    QSaveFile file(path);
-    file.setDirectWriteFallback(false);
-    const bool whole = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-    const bool unchanged = whole && (!stillSo || stillSo());
-    if (!unchanged)
-        file.cancelWriting();
-    if (file.commit())
-        return true;
-    *reason = whole && !unchanged ? Changed : file.errorString();
-    return false;
-#endif
 }
 
 } // namespace planetarch::wholefile
