@@ -11,6 +11,7 @@
 // PNG: Qt decodes it without an image plugin.
 
 #include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
@@ -356,6 +357,40 @@ bool saveBothScales(int w, int h, const QColor &background, const Painter &paint
     return ok;
 }
 
+// A Windows icon file of the PNGs given (each at most 256 pixels square): an ICONDIR, one entry
+// for each picture, then the pictures. Windows Vista on reads PNG entries at every size.
+bool saveIcon(const QStringList &pngs, const QString &path, QTextStream &log)
+{
+    QByteArray header;
+    QByteArray pictures;
+    const auto word = [](QByteArray &to, quint32 value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            to.append(char((value >> (8 * i)) & 0xff));
+    };
+    word(header, 0, 2);
+    word(header, 1, 2); // an icon
+    word(header, quint32(pngs.size()), 2);
+    const quint32 first = 6 + 16 * quint32(pngs.size());
+    for (const QString &png : pngs) {
+        QFile file(png);
+        if (!file.open(QIODevice::ReadOnly))
+            return false;
+        const QByteArray bytes = file.readAll();
+        const QImage image = QImage::fromData(bytes, "PNG");
+        header.append(char(image.width() % 256)).append(char(image.height() % 256)); // 0: 256
+        word(header, 0, 2);  // no palette, reserved
+        word(header, 1, 2);  // planes
+        word(header, 32, 2); // bits per pixel
+        word(header, quint32(bytes.size()), 4);
+        word(header, first + quint32(pictures.size()), 4);
+        pictures += bytes;
+    }
+    QFile out(path);
+    const bool ok = out.open(QIODevice::WriteOnly) && out.write(header + pictures) > 0;
+    log << (ok ? "wrote " : "FAILED ") << path << '\n';
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -398,5 +433,10 @@ int main(int argc, char *argv[])
             render(size, size, Qt::transparent, [size](QPainter &p) { icon(p, size); });
         ok &= save(image, out.filePath(QStringLiteral("icons/planetarch-%1.png").arg(size)), log);
     }
+    // The Windows program's own icon, for Explorer, the Start menu and Installed apps.
+    QStringList pngs;
+    for (int size : {16, 24, 32, 48, 64, 256})
+        pngs << out.filePath(QStringLiteral("icons/planetarch-%1.png").arg(size));
+    ok &= saveIcon(pngs, out.filePath(QStringLiteral("icons/planetarch.ico")), log);
     return ok ? 0 : 1;
 }

@@ -32,9 +32,10 @@ const QString LastReminderKey = u"LastAsked"_s;
 
 void configureApplication(QApplication &app)
 {
-    // These names place the settings file (~/.config/Orvanel/Planetarch.conf); changing them would
-    // lose every user's stored reminder date.
-    QCoreApplication::setOrganizationName(u"Orvanel"_s);
+    // These names place the settings (~/.config/Orvanel/Planetarch.conf, or the registry key
+    // HKEY_CURRENT_USER\Software\Orvanel\Planetarch); changing them would lose every user's
+    // stored reminder date.
+    QCoreApplication::setOrganizationName(identity::Maker);
     QCoreApplication::setApplicationName(identity::Title);
     QCoreApplication::setApplicationVersion(identity::Version);
     // No application display name: Qt would append it to every window title ("Planetarch v1.0 -

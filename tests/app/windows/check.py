@@ -1,0 +1,213 @@
+# The Windows program as a user meets it, under Wine: installed silently by its setup program,
+# started, a reading made by keys, a second start refused, a link handed to the browser, the exit
+# window, the end, the uninstaller. Keys reach the program through the X server (xdotool), as a
+# person's would. Each run has a Wine prefix, an X server and a browser stand-in of its own.
+# Usage: check.py PACKAGE_FOLDER NAME SHOTS (NAME-setup.exe in PACKAGE_FOLDER; screenshots go to
+# SHOTS)
+import datetime
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+package, name, shots = sys.argv[1:4]
+os.makedirs(shots, exist_ok=True)
+TITLE = "Planetarch v1.0"
+MESSAGE_TITLE = "Planetarch"
+home = tempfile.mkdtemp(prefix="planetarch-wine-")
+env = dict(os.environ, WINEPREFIX=os.path.join(home, "prefix"), WINEDEBUG="-all",
+           WINEDLLOVERRIDES="mscoree,mshtml=", HOME=home)
+for variable in ("WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "WINEPATH", "QT_PLUGIN_PATH"):
+    env.pop(variable, None)
+# Wine hands web pages to xdg-open from the PATH its server started with: a stand-in notes them.
+standin = os.path.join(home, "bin")
+opened = os.path.join(home, "opened")
+os.makedirs(standin)
+with open(os.path.join(standin, "xdg-open"), "w") as f:
+    f.write(f'#!/bin/sh\nprintf "%s\\n" "$1" >> "{opened}"\n')
+os.chmod(os.path.join(standin, "xdg-open"), 0o755)
+env["PATH"] = standin + os.pathsep + env["PATH"]
+procs = []
+failures = []
+passes = []
+
+
+def expect(what, ok, detail=""):
+    print(f"{'ok  ' if ok else 'FAIL'} {what}" + (f" ({detail})" if detail and not ok else ""),
+          flush=True)
+    (passes if ok else failures).append(what)
+
+
+def wait(ready, what, seconds=30):
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        found = ready()
+        if found:
+            return found
+        time.sleep(0.2)
+    raise RuntimeError(f"no {what} within {seconds} s")
+
+
+def run(*command, **kw):
+    return subprocess.run(command, env=env, capture_output=True, text=True, **kw)
+
+
+def wine(*arguments):
+    process = subprocess.Popen(["wine", *arguments], env=env, stdout=subprocess.PIPE,
+                               stderr=subprocess.STDOUT, text=True)
+    procs.append(process)
+    return process
+
+
+def windows(title):
+    found = run("xdotool", "search", "--onlyvisible", "--name", f"^{title}$").stdout.split()
+    return found
+
+
+def key(*keys):
+    run("xdotool", "key", "--clearmodifiers", *keys)
+    time.sleep(0.3)
+
+
+def registry(key_name):
+    return run("wine", "reg", "query", key_name, "/s").stdout.replace("\r", "")
+
+
+def drive_c(*parts):
+    return os.path.join(env["WINEPREFIX"], "drive_c", *parts)
+
+
+def exited(process, seconds):
+    try:
+        return process.wait(seconds)
+    except subprocess.TimeoutExpired:
+        return None
+
+
+def shot(what):
+    run("import", "-window", "root", os.path.join(shots, what + ".png"))
+
+
+def clipboard():
+    return run("xclip", "-o", "-selection", "clipboard").stdout
+
+
+try:
+    read, write = os.pipe()
+    procs.append(subprocess.Popen(
+        ["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+        stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+        pass_fds=(write,), start_new_session=True))
+    os.close(write)
+    with os.fdopen(read) as told:
+        env["DISPLAY"] = ":" + told.readline().strip()
+    procs.append(subprocess.Popen(["openbox"], env=env, stdout=subprocess.DEVNULL,
+                                  stderr=subprocess.DEVNULL))
+    run("wineboot", "-i", timeout=180)
+
+    started = time.monotonic()
+    setup = wine(os.path.join(package, f"{name}-setup.exe"), "/S", "/AllUsers")
+    code = exited(setup, 180)
+    folder = drive_c("Program Files", "Planetarch")
+    program = "C:\\Program Files\\Planetarch\\planetarch.exe"
+    expect("the setup program installs silently", code == 0 and
+           os.path.exists(os.path.join(folder, "planetarch.exe")), f"exit {code}")
+    print(f"     installed in {time.monotonic() - started:.1f} s", flush=True)
+    uninstall_key = "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Planetarch"
+    entry = registry(uninstall_key)
+    expect("Installed apps lists it with its version, maker, icon, size and uninstaller",
+           all(field in entry for field in ("DisplayName", "DisplayVersion", "Publisher",
+                                            "DisplayIcon", "EstimatedSize", "UninstallString")),
+           entry)
+    shortcut = drive_c("ProgramData", "Microsoft", "Windows", "Start Menu", "Programs",
+                       "Planetarch.lnk")
+    expect("the Start menu has it", os.path.exists(shortcut))
+
+    started = time.monotonic()
+    first = wine(program)
+    main = wait(lambda: windows(TITLE), "main window", 60)[0]
+    print(f"     main window after {time.monotonic() - started:.1f} s", flush=True)
+    geometry = dict(line.split("=") for line in
+                    run("xdotool", "getwindowgeometry", "--shell", main).stdout.split())
+    width, height = int(geometry["WIDTH"]), int(geometry["HEIGHT"])
+    expect("the main window's client area is 592 x 370 under its menu bar",
+           width == 592 and 370 + 18 <= height <= 370 + 30, f"{width}x{height}")
+    stamp = wait(lambda: "LastAsked" in registry("HKCU\\Software\\Orvanel\\Planetarch")
+                 and registry("HKCU\\Software\\Orvanel\\Planetarch"), "reminder date", 20)
+    expect("the registry holds the date of the first start",
+           datetime.date.today().isoformat() in stamp, stamp)
+
+    # Ann, 1 November 1980, by keys alone; Alt+G presses the archetype button, Ctrl+C copies.
+    run("xdotool", "windowactivate", "--sync", main)
+    time.sleep(1)
+    run("xdotool", "type", "--delay", "80", "Ann")
+    key("Tab")
+    key("Tab")
+    run("xdotool", "type", "--delay", "80", "nov")
+    key("Tab")
+    run("xdotool", "type", "--delay", "80", "1980")
+    key("alt+g")
+    time.sleep(1)
+    shot("reading")
+    key("ctrl+c")
+    reading = wait(lambda: "Ann" in clipboard() and clipboard(), "reading on the clipboard", 10)
+    expect("a reading made by keys is Mars's",
+           "Ann, born 1 November 1980 - Scorpio" in reading and "MARS" in reading, reading)
+
+    run("xdotool", "windowminimize", "--sync", main)
+    second = wine(program)
+    box = wait(lambda: windows(MESSAGE_TITLE), "second start's message", 60)[0]
+    run("xdotool", "windowactivate", "--sync", box)
+    time.sleep(0.5)
+    key("ctrl+c") # a message box copies its text
+    expect("a second start says \"Application is already running\"",
+           "Application is already running" in clipboard(), clipboard())
+    key("Return")
+    code = exited(second, 20)
+    expect("the second start ends after its OK", code == 0, f"exit {code}")
+    expect("the first copy keeps running", first.poll() is None and windows(TITLE))
+    active = wait(lambda: run("xdotool", "getactivewindow").stdout.strip() == main,
+                  "running copy's window forward", 10)
+    expect("the running copy's window comes forward, no longer minimised", active)
+
+    run("xdotool", "windowactivate", "--sync", main)
+    key("alt+h")
+    key("v") # Visit Us Online
+    page = wait(lambda: os.path.exists(opened) and open(opened).read(), "page handed over", 30)
+    expect("a link reaches the browser", page.startswith("https://"), page)
+
+    run("xdotool", "windowactivate", "--sync", main)
+    key("ctrl+q")
+    exit_window = wait(lambda: [w for w in windows(".*") if w != main and
+                                "_NET_WM_STATE_ABOVE" in run("xprop", "-id", w).stdout],
+                       "exit window kept above", 20)[0]
+    expect("closing the main window shows the exit window, kept above", bool(exit_window))
+    run("xdotool", "windowactivate", "--sync", exit_window)
+    key("Escape")
+    code = exited(first, 20)
+    expect("Escape ends the program", code == 0, f"exit {code}")
+    left = run("pgrep", "-f", "planetarch.exe").stdout.split()
+    expect("no process of it is left", not left, " ".join(left))
+
+    remover = wine("C:\\Program Files\\Planetarch\\uninstall.exe", "/S", "/AllUsers")
+    exited(remover, 120)
+    wait(lambda: not os.path.exists(folder), "removed program folder", 60)
+    expect("the uninstaller removes every file, the shortcut and the key",
+           not os.path.exists(folder) and not os.path.exists(shortcut)
+           and "DisplayName" not in registry(uninstall_key))
+    expect("the user's own settings value stays",
+           "LastAsked" in registry("HKCU\\Software\\Orvanel\\Planetarch"))
+except RuntimeError as error:
+    shot("failure")
+    expect(str(error), False)
+finally:
+    subprocess.run(["wineserver", "-k"], env=env, capture_output=True)
+    for process in reversed(procs):
+        if process.poll() is None:
+            process.kill()
+    shutil.rmtree(home, ignore_errors=True)
+
+print(f"{len(passes)} passed, {len(failures)} failed")
+sys.exit(1 if failures else 0)
