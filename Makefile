@@ -32,9 +32,17 @@ DIST_DIR := $(BUILD)
 # Other Debians than the host's, built in fresh chroots.
 DEBIANS_PACKAGES := mmdebstrap
 
-.PHONY: all deps bench-deps fuzz-deps screenreader-deps desktop-deps configure build run test check-asan \
-        fuzz check-screenreader check-wayland check-desktops check-debians check-reproducible dist ci bench package \
-        screenshots clean
+# Windows: cross-built with Debian's MinGW-w64 against Qt for Windows, built once from Debian's own
+# qt6-base source of the host's Qt version into a cache outside the tree, or the prefix given in
+# PLANETARCH_WINDOWS_QT; installed by an NSIS setup program; checked under Debian's Wine.
+WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix nsis osslsigncode dpkg-dev
+WINE_PACKAGES := wine wine64 xvfb xauth openbox xdotool x11-utils xclip imagemagick python3 \
+                 fonts-dejavu-core
+WINDOWS_QT_CACHE = $(HOME)/.cache/planetarch/qt6-windows-$(shell dpkg-query -W -f='$${Version}' qt6-base-dev | sed 's/[+~-].*//')
+
+.PHONY: all deps bench-deps fuzz-deps screenreader-deps desktop-deps windows-deps wine-deps configure build \
+        run test check-asan fuzz check-screenreader check-wayland check-desktops check-debians \
+        check-reproducible windows check-windows dist ci bench package screenshots clean
 
 all: build
 
@@ -65,6 +73,12 @@ screenreader-deps: deps
 
 desktop-deps: deps
 	$(call install_missing,$(DESKTOP_PACKAGES))
+
+windows-deps: deps
+	$(call install_missing,$(WINDOWS_PACKAGES))
+
+wine-deps: deps
+	$(call install_missing,$(WINE_PACKAGES))
 
 configure: deps
 	@cmake --preset $(PRESET) >/dev/null
@@ -142,8 +156,30 @@ check-debians: debians-deps
 check-reproducible: deps
 	@sh packaging/check-package.sh .
 
+# The Windows program: build-windows/package/Planetarch-<version>-win64-setup.exe and .zip.
+windows: windows-deps
+	@qt="$${PLANETARCH_WINDOWS_QT:-$(WINDOWS_QT_CACHE)}"; \
+	if [ ! -f "$$qt/lib/cmake/Qt6/Qt6Config.cmake" ]; then \
+	  if [ -n "$$PLANETARCH_WINDOWS_QT" ]; then \
+	    echo "make windows: no Qt for Windows in PLANETARCH_WINDOWS_QT=$$qt" >&2; exit 1; \
+	  fi; \
+	  echo "Building Qt for Windows into $$qt: once, about an hour"; \
+	  $(SUDO) sh packaging/windows/build-qt.sh "$$qt" || exit 1; \
+	fi; \
+	PLANETARCH_WINDOWS_QT="$$qt" cmake --preset windows >/dev/null
+	@cmake --build --preset windows --target all package-windows
+	@ls build-windows/package/*.exe build-windows/package/*.zip
+
+# The unit tests under Wine, then the setup program, the program and its uninstaller as a user
+# meets them, in a fresh Wine prefix on a private X server. Screenshots: build-windows/shots/.
+check-windows: windows wine-deps
+	@ctest --preset windows
+	@/usr/bin/python3 tests/app/windows/check.py build-windows/package \
+	  Planetarch-$(VERSION)-win64 build-windows/shots
+
 # What CI runs.
-ci: test check-asan fuzz check-screenreader check-desktops check-reproducible check-debians
+ci: test check-asan fuzz check-screenreader check-desktops check-reproducible check-debians \
+    check-windows
 
 # Start-up against the floor program, and one reading; on Xvfb when there is no display.
 bench: bench-deps configure
@@ -164,4 +200,4 @@ screenshots: configure
 	@cmake --build --preset $(PRESET) --target screenshots
 
 clean:
-	rm -rf $(BUILD) build-dev build-debug build-asan build-fuzz
+	rm -rf $(BUILD) build-dev build-debug build-asan build-fuzz build-windows

@@ -4,7 +4,7 @@ set(out "${BINARY_DIR}/package")
 set(folder "${out}/${NAME}")
 file(REMOVE_RECURSE "${out}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BINARY_DIR}" --prefix "${folder}" --strip
-  COMMAND_ERROR_IS_FATAL ANY)
+  OUTPUT_QUIET COMMAND_ERROR_IS_FATAL ANY)
 # Qt's libraries and the runtime come with their symbols: more than half their size.
 file(GLOB_RECURSE libraries "${folder}/*.dll")
 foreach(library IN LISTS libraries)
