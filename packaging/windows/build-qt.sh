@@ -6,6 +6,7 @@
 # Concurrent or XML. About an hour on two cores. Usage: build-qt.sh PREFIX   (as root, or with sudo)
 set -eu
 prefix=$1
+toolchain=$(cd "$(dirname "$0")/../../cmake" && pwd)/mingw-w64-x86_64.cmake
 version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -43,7 +44,7 @@ sed -i '/^static inline bool isSoftwareGl()/,/^}/ s/^#if QT_CONFIG(dynamicgl)$/#
   "$src/src/plugins/platforms/windows/qwindowswindow.cpp"
 
 cmake -G Ninja -S "$src" -B "$work/build" \
-  -DCMAKE_TOOLCHAIN_FILE="$(dirname "$(readlink -f "$0")")/../../cmake/mingw-w64-x86_64.cmake" \
+  -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
   -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake" \
   -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON \
   -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DFEATURE_sql=OFF -DFEATURE_opengl=OFF \
