@@ -50,6 +50,13 @@ def wait(ready, what, seconds=30):
     raise RuntimeError(f"no {what} within {seconds} s")
 
 
+def soon(ready, seconds):
+    try:
+        return wait(ready, "", seconds)
+    except RuntimeError:
+        return None
+
+
 def run(*command, **kw):
     return subprocess.run(command, env=env, capture_output=True, text=True, **kw)
 
@@ -185,6 +192,22 @@ try:
                        "exit window kept above", 20)[0]
     expect("closing the main window shows the exit window, kept above", bool(exit_window))
     run("xdotool", "windowactivate", "--sync", exit_window)
+    time.sleep(0.5)
+    # The refer-a-friend form by keys, in its Tab order from Close: the address the browser gets
+    # carries each value percent-encoded, as built on Linux.
+    key("Tab", "Tab", "Tab")
+    for text, tabs in (("Ann Lee", 2), ("ann@example.org", 1), ("bob@example.org", 1),
+                       ("Bob & Co", 1), ("Hi=there", 0)):
+        run("xdotool", "type", "--delay", "60", text)
+        for _ in range(tabs):
+            key("Tab")
+    key("shift+Tab", "shift+Tab", "shift+Tab", "shift+Tab")
+    key("space")
+    # The message's placeholder ends in a line break, so focus leaves it there, after the text.
+    query = ("?taf1=Ann%20Lee&taf2=ann%40example.org&taf3=Hi%3DthereYour%20Message%0D%0A"
+             "&taf4=Bob%20%26%20Co&taf5=bob%40example.org&taf6=https%3A%2F%2F")
+    sent = soon(lambda: "taf1=" in open(opened).read() and open(opened).read(), 20) or ""
+    expect("the refer-a-friend address reaches the browser whole", query in sent, sent)
     key("Escape")
     code = exited(first, 20)
     expect("Escape ends the program", code == 0, f"exit {code}")
