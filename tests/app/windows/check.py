@@ -12,6 +12,9 @@ import sys
 import tempfile
 import time
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "desktops"))
+from desktops import wait  # noqa: E402
+
 package, name, shots = sys.argv[1:4]
 os.makedirs(shots, exist_ok=True)
 TITLE = "Planetarch v1.0"
@@ -38,16 +41,6 @@ def expect(what, ok, detail=""):
     print(f"{'ok  ' if ok else 'FAIL'} {what}" + (f" ({detail})" if detail and not ok else ""),
           flush=True)
     (passes if ok else failures).append(what)
-
-
-def wait(ready, what, seconds=30):
-    end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        found = ready()
-        if found:
-            return found
-        time.sleep(0.2)
-    raise RuntimeError(f"no {what} within {seconds} s")
 
 
 def soon(ready, seconds):
