@@ -175,7 +175,8 @@ windows: windows-deps
 check-windows: windows wine-deps
 	@ctest --preset windows
 	@/usr/bin/python3 tests/app/windows/check.py build-windows/package \
-	  Planetarch-$(VERSION)-win64 build-windows/shots
+	  Planetarch-$(VERSION)-win64 build-windows/shots resources/icons/planetarch.ico \
+	  packaging/windows/installer.nsi
 
 # What CI runs.
 ci: test check-asan fuzz check-screenreader check-desktops check-reproducible check-debians \

@@ -2,8 +2,8 @@
 # started, a reading made by keys, a second start refused, a link handed to the browser, the exit
 # window, the end, the uninstaller. Keys reach the program through the X server (xdotool), as a
 # person's would. Each run has a Wine prefix, an X server and a browser stand-in of its own.
-# Usage: check.py PACKAGE_FOLDER NAME SHOTS (NAME-setup.exe in PACKAGE_FOLDER; screenshots go to
-# SHOTS)
+# Usage: check.py PACKAGE_FOLDER NAME SHOTS ICON INSTALLER (NAME-setup.exe in PACKAGE_FOLDER;
+# screenshots go to SHOTS; ICON and INSTALLER, the setup script, make an older version to upgrade)
 import datetime
 import os
 import shutil
@@ -107,6 +107,25 @@ try:
                                   stderr=subprocess.DEVNULL))
     run("wineboot", "-i", timeout=180)
 
+    # An older version first, with a file the new one no longer has: the same setup script, made
+    # from a copy of the program's folder.
+    older = os.path.join(home, "older")
+    shutil.copytree(os.path.join(package, name), older)
+    with open(os.path.join(older, "stale.dll"), "w") as f:
+        f.write("stale")
+    with open(os.path.join(home, "removal.nsh"), "w") as f:
+        for folder_name, folders, files in os.walk(older, topdown=False):
+            relative = os.path.relpath(folder_name, older).replace("/", "\\")
+            for file in files:
+                f.write(f'Delete "$INSTDIR\\{relative}\\{file}"\n')
+            if relative != ".":
+                f.write(f'RMDir "$INSTDIR\\{relative}"\n')
+    made = run("makensis", "-V1", "-NOCD", "-DVERSION=0.9.0", "-DPRODUCT=Planetarch",
+               "-DPROGRAM=planetarch", "-DMAKER=Orvanel", f"-DICON={sys.argv[4]}",
+               f"-DFOLDER={older}", f"-DREMOVAL={home}/removal.nsh",
+               f"-DOUTFILE={home}/older-setup.exe", sys.argv[5])
+    exited(wine(os.path.join(home, "older-setup.exe"), "/S", "/AllUsers"), 180)
+
     started = time.monotonic()
     setup = wine(os.path.join(package, f"{name}-setup.exe"), "/S", "/AllUsers")
     code = exited(setup, 180)
@@ -115,12 +134,14 @@ try:
     expect("the setup program installs silently", code == 0 and
            os.path.exists(os.path.join(folder, "planetarch.exe")), f"exit {code}")
     print(f"     installed in {time.monotonic() - started:.1f} s", flush=True)
+    expect("it installs over an older version, leaving nothing of it",
+           made.returncode == 0 and not os.path.exists(os.path.join(folder, "stale.dll")))
     uninstall_key = "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Planetarch"
     entry = registry(uninstall_key)
     expect("Installed apps lists it with its version, maker, icon, size and uninstaller",
-           all(field in entry for field in ("DisplayName", "DisplayVersion", "Publisher",
-                                            "DisplayIcon", "EstimatedSize", "UninstallString")),
-           entry)
+           all(field in entry for field in ("DisplayName", "Publisher", "DisplayIcon",
+                                            "EstimatedSize", "UninstallString"))
+           and name.split("-")[1] in entry, entry)
     shortcut = drive_c("ProgramData", "Microsoft", "Windows", "Start Menu", "Programs",
                        "Planetarch.lnk")
     expect("the Start menu has it", os.path.exists(shortcut))
