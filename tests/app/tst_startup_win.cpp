@@ -51,8 +51,9 @@ void TestStartupWindows::reminderValue()
     if (stored.isValid())
         QSettings(Key, QSettings::NativeFormat).setValue(u"UpdateReminder/LastAsked"_s, stored);
     SettingsFile settings(Key);
-    QCOMPARE(reminderAction(settings.value(u"UpdateReminder"_s, u"LastAsked"_s), QDate(2026, 3, 15)),
-             action);
+    QCOMPARE(
+        reminderAction(settings.value(u"UpdateReminder"_s, u"LastAsked"_s), QDate(2026, 3, 15)),
+        action);
     QVERIFY(settings.setValue(u"UpdateReminder"_s, u"LastAsked"_s, u"2026-03-15T09:00:00"_s));
     QCOMPARE(SettingsFile(Key).value(u"UpdateReminder"_s, u"LastAsked"_s),
              std::optional(u"2026-03-15T09:00:00"_s));

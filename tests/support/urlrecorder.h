@@ -19,12 +19,13 @@ class UrlRecorder : public QObject
 public:
     UrlRecorder()
     {
-        for (const char *scheme : {"http", "https"})
+        // file: too: the help page beside a program that has one (the Windows build's tests).
+        for (const char *scheme : {"http", "https", "file"})
             QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "open");
     }
     ~UrlRecorder() override
     {
-        for (const char *scheme : {"http", "https"})
+        for (const char *scheme : {"http", "https", "file"})
             QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
     }
 
