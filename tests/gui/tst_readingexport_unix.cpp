@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: MIT
 
 // What Linux's file system can put in a save's way: a pipe, /proc, a full disk, a file size
-// limit, another user's link; the save dialog never reads what it lists.
+// limit, another user's link; the save dialog never reads what it lists. And the page itself,
+// saved and printed, as poppler's tools (Linux programs) read it.
 
+#include "core/readingengine.h"
 #include "core/wholefile.h"
 #include "gui/mainwindow.h"
 #include "gui/services.h"
@@ -15,6 +17,8 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QLineEdit>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -47,6 +51,8 @@ private slots:
     void theDialogReadsNoListedFile();
     void writerLeavesWhatItCannotWrite_data();
     void writerLeavesWhatItCannotWrite();
+    void pageHoldsTheReadingAsText_data();
+    void pageHoldsTheReadingAsText();
 
 private:
     void read(const QString &month); // Ann, 1st of the month
@@ -253,6 +259,72 @@ void TestReadingExport::writerLeavesWhatItCannotWrite()
         QVERIFY(messages.shown.first().text.contains(path));
         QVERIFY(messages.shown.first().text.contains(why));
     }
+}
+
+void TestReadingExport::pageHoldsTheReadingAsText_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::newRow("saved as PDF") << u"mnuSavePdf"_s;
+    QTest::newRow("printed") << u"mnuPrint"_s; // to a PDF printer, as a printer would get it
+}
+
+// Both give the same one page, its texts as real text in the design's typeface.
+void TestReadingExport::pageHoldsTheReadingAsText()
+{
+    QFETCH(QString, command);
+    read(u"February"_s); // Aquarius: Saturn
+    const QString pdf = m_dir.filePath(command + u".pdf"_s);
+    m_services->chooseSavePath = [&pdf](QWidget *, const QString &, const QString &,
+                                        const QString &) { return pdf; };
+    m_services->choosePrinter = [&pdf](QWidget *, QPrinter &printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    };
+    MessageRecorder messages(*m_services);
+    QVERIFY(chooseMenuItem(m_window, u"mnuFile"_s, command));
+    QVERIFY(QFile::exists(pdf));
+    QVERIFY(messages.shown.isEmpty());
+
+    QProcess info;
+    info.start(u"pdfinfo"_s, {pdf});
+    QVERIFY2(info.waitForFinished(20000) && info.exitCode() == 0, "pdfinfo (poppler-utils)");
+    QVERIFY(QString::fromUtf8(info.readAllStandardOutput()).contains(u"Pages:           1"_s));
+
+    QProcess text;
+    text.start(u"pdftotext"_s, {pdf, u"-"_s});
+    QVERIFY2(text.waitForFinished(20000) && text.exitCode() == 0, "pdftotext (poppler-utils)");
+    const QString page = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+    const int february = 2;
+    const ArchetypeReading saturn = *readingengine::readingFor(1, february);
+    QVERIFY2(page.startsWith(u"Ann, born 1 February 1900 - Aquarius"_s), qPrintable(page));
+    for (const ArchetypeReading::Row &row : saturn.rows()) {
+        QVERIFY2(page.contains(row.caption), qPrintable(row.caption));
+        QVERIFY2(page.contains(row.value.simplified()), qPrintable(row.value));
+    }
+    QProcess fonts;
+    fonts.start(u"pdffonts"_s, {pdf});
+    QVERIFY(fonts.waitForFinished(20000) && fonts.exitCode() == 0);
+    QVERIFY(QString::fromUtf8(fonts.readAllStandardOutput()).contains(u"DejaVuSans"_s));
+
+    // Laid out for paper: at 72 dots to the inch, 20 mm margins are 57 dots; the reading spans
+    // the width between them (A4: 595 dots), from the top margin down.
+    QProcess raster;
+    raster.start(u"pdftoppm"_s, {u"-r"_s, u"72"_s, u"-gray"_s, u"-singlefile"_s, pdf, pdf});
+    QVERIFY(raster.waitForFinished(20000) && raster.exitCode() == 0);
+    const QImage sheet(pdf + u".pgm"_s);
+    QRect ink;
+    for (int y = 0; y < sheet.height(); ++y) {
+        for (int x = 0; x < sheet.width(); ++x) {
+            if (qGray(sheet.pixel(x, y)) < 128)
+                ink |= QRect(x, y, 1, 1);
+        }
+    }
+    QCOMPARE(sheet.width(), 595);
+    QVERIFY2(
+        qAbs(ink.left() - 57) <= 2 && qAbs(ink.top() - 57) <= 2 &&
+            qAbs(ink.right() - (595 - 57)) <= 2 && ink.height() < sheet.height() / 2,
+        qPrintable(u"%1,%2 %3x%4"_s.arg(ink.x()).arg(ink.y()).arg(ink.width()).arg(ink.height())));
 }
 
 QTEST_MAIN(TestReadingExport)
