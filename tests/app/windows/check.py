@@ -1,6 +1,6 @@
 # The Windows program as a user meets it, under Wine: installed silently by its setup program,
 # started, a reading made by keys, a second start refused, a link handed to the browser, the exit
-# window, the end, the uninstaller. Keys reach the program through the X server (xdotool), as a
+# window, the end, the uninstaller; then the same for the current user alone. Keys reach the program through the X server (xdotool), as a
 # person's would. Each run has a Wine prefix, an X server and a browser stand-in of its own.
 # Usage: check.py PACKAGE_FOLDER NAME SHOTS ICON INSTALLER (NAME-setup.exe in PACKAGE_FOLDER;
 # screenshots go to SHOTS; ICON and INSTALLER, the setup script, make an older version to upgrade)
@@ -236,6 +236,38 @@ try:
            and "DisplayName" not in registry(uninstall_key))
     expect("the user's own settings value stays",
            "LastAsked" in registry("HKCU\\Software\\Orvanel\\Planetarch"))
+
+    # For the current user alone: the user's own program folder, Start menu and uninstall key.
+    code = exited(wine(os.path.join(package, f"{name}-setup.exe"), "/S", "/CurrentUser"), 180)
+    user = run("wine", "cmd", "/c", "echo %USERNAME%").stdout.strip()
+    own = drive_c("users", user, "AppData", "Local", "Programs", "Planetarch")
+    own_key = "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Planetarch"
+    own_shortcut = drive_c("users", user, "AppData", "Roaming", "Microsoft", "Windows",
+                           "Start Menu", "Programs", "Planetarch.lnk")
+    entry = registry(own_key)
+    expect("/CurrentUser installs into the user's own programs, menu and key",
+           code == 0 and os.path.exists(os.path.join(own, "planetarch.exe"))
+           and os.path.exists(own_shortcut) and "DisplayName" in entry
+           and "DisplayName" not in registry(uninstall_key), f"exit {code}: {entry}")
+    mine = wine(os.path.join(own, "planetarch.exe"))
+    main = soon(lambda: windows(TITLE), 60)
+    expect("the user's own copy starts", bool(main))
+    if main:
+        run("xdotool", "windowactivate", "--sync", main[0])
+        key("ctrl+q")
+        soon(lambda: len(windows(".*")) > 1, 10)
+        key("Escape")
+    code = exited(mine, 20)
+    expect("the user's own copy ends through its exit window", code == 0, f"exit {code}")
+    command = next((line.split("REG_SZ", 1)[1].strip() for line in entry.splitlines()
+                    if "QuietUninstallString" in line), "")
+    program, _, arguments = command.partition('" ')
+    exited(wine(program.strip('"'), *arguments.split()), 120)
+    wait(lambda: not os.path.exists(own), "removed user's program folder", 60)
+    expect("its own uninstall command removes it and its key, not the settings",
+           command.endswith("/CurrentUser /S") and not os.path.exists(own_shortcut)
+           and "DisplayName" not in registry(own_key)
+           and "LastAsked" in registry("HKCU\\Software\\Orvanel\\Planetarch"), command)
 except RuntimeError as error:
     shot("failure")
     expect(str(error), False)
