@@ -1,7 +1,8 @@
 # The Windows program as a user meets it, under Wine: installed silently by its setup program,
 # started, a reading made by keys, a second start refused, a link handed to the browser, the exit
-# window, the end, the uninstaller; then the same for the current user alone. Keys reach the program through the X server (xdotool), as a
-# person's would. Each run has a Wine prefix, an X server and a browser stand-in of its own.
+# window, the end, the uninstaller; then a setup for the current user alone. Keys reach the
+# program through the X server (xdotool), as a person's would. Each run has a Wine prefix, an X
+# server and a browser stand-in of its own.
 # Usage: check.py PACKAGE_FOLDER NAME SHOTS ICON INSTALLER (NAME-setup.exe in PACKAGE_FOLDER;
 # screenshots go to SHOTS; ICON and INSTALLER, the setup script, make an older version to upgrade)
 import datetime
