@@ -1,10 +1,14 @@
 ; The setup program: for all users into Program Files, or for the current user alone without
 ; administrator rights, as the person chooses (/AllUsers or /CurrentUser with /S). Made by
 ; package.cmake, which defines VERSION, PRODUCT, PROGRAM, MAKER, ICON, FOLDER (what to install),
-; REMOVAL (what the uninstaller deletes) and OUTFILE.
+; REMOVAL (what the uninstaller deletes) and OUTFILE; SIGNING, when given, signs the uninstaller.
 Unicode true
 Target amd64-unicode
 SetCompressor /SOLID lzma
+
+!ifdef SIGNING
+  !include "${SIGNING}"
+!endif
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
 

@@ -44,10 +44,16 @@ foreach(dir IN LISTS folders)
 endforeach()
 file(WRITE "${out}/removal.nsh" "${removal}")
 
+# The uninstaller is written inside the setup program: makensis signs it there, by this command.
+set(signing "")
+if(NOT SIGNING_CERT STREQUAL "")
+  file(WRITE "${out}/signing.nsh" "!uninstfinalize '\"${OSSLSIGNCODE}\" sign -certs \"${SIGNING_CERT}\" -key \"${SIGNING_KEY}\" -n \"${PRODUCT}\" -h sha256 -in \"%1\" -out \"%1.signed\" && mv \"%1.signed\" \"%1\"'\n")
+  set(signing "-DSIGNING=${out}/signing.nsh")
+endif()
 execute_process(COMMAND "${MAKENSIS}" -V2 -NOCD
     "-DVERSION=${VERSION}" "-DPRODUCT=${PRODUCT}" "-DPROGRAM=${PROGRAM}" "-DMAKER=${MAKER}"
     "-DICON=${ICON}" "-DFOLDER=${folder}" "-DREMOVAL=${out}/removal.nsh"
-    "-DOUTFILE=${out}/${NAME}-setup.exe" "${INSTALLER}"
+    "-DOUTFILE=${out}/${NAME}-setup.exe" ${signing} "${INSTALLER}"
   COMMAND_ERROR_IS_FATAL ANY)
-file(REMOVE "${out}/removal.nsh")
+file(REMOVE "${out}/removal.nsh" "${out}/signing.nsh")
 sign("${out}/${NAME}-setup.exe")
