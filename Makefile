@@ -42,7 +42,7 @@ WINDOWS_QT_CACHE = $(HOME)/.cache/planetarch/qt6-windows-$(shell dpkg-query -W -
 
 .PHONY: all deps bench-deps fuzz-deps screenreader-deps desktop-deps windows-deps wine-deps configure build \
         run test check-asan fuzz check-screenreader check-wayland check-desktops check-debians \
-        check-reproducible windows check-windows dist ci bench package screenshots clean
+        check-reproducible windows check-windows dist ci bench bench-windows package screenshots clean
 
 all: build
 
@@ -190,6 +190,13 @@ bench: bench-deps configure
 	@echo
 	@if [ -n "$$DISPLAY" ]; then ./$(BUILD)/bench/bench_reading 21; \
 	 else xvfb-run -a ./$(BUILD)/bench/bench_reading 21; fi
+
+# The Windows program's start-up under Wine, against the same floors built for Windows.
+bench-windows: windows wine-deps bench-deps configure
+	@cmake --build --preset $(PRESET) --target bench_startup
+	@cmake --build --preset windows --target bench_floor bench_formfloor
+	@sh bench/wine-startup.sh build-windows/package/Planetarch-$(VERSION)-win64 build-windows \
+	  ./$(BUILD)/bench/bench_startup 21
 
 # The Debian package of the last commit, built the one way there is (debian/, dpkg-buildpackage):
 # one package per name and version. The source and binary packages land in build/package/.

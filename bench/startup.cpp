@@ -9,6 +9,9 @@
 // it). With no DISPLAY it starts its own Xvfb. Run it inside a D-Bus session bus, as on a desktop:
 // without one, every Qt start spends a few milliseconds trying to launch one.
 //
+// With BENCH_LAUNCHER set (wine, say), each program is started through it: the Windows build's
+// programs under Wine, on the same X server and watched the same way (bench/wine-startup.sh).
+//
 // usage: bench_startup <planetarch> <bare floor> <form floor> [runs]
 
 #include <xcb/damage.h>
@@ -132,12 +135,17 @@ public:
         for (const std::string &e : env)
             envp.push_back(const_cast<char *>(e.c_str()));
         envp.push_back(nullptr);
-        char *argv[] = {const_cast<char *>(program), nullptr};
+        const char *launcher = std::getenv("BENCH_LAUNCHER");
+        std::vector<char *> argv;
+        if (launcher && *launcher)
+            argv.push_back(const_cast<char *>(launcher));
+        argv.push_back(const_cast<char *>(program));
+        argv.push_back(nullptr);
 
         Sample sample;
         const Clock::time_point start = Clock::now();
         pid_t pid = 0;
-        if (posix_spawn(&pid, program, nullptr, nullptr, argv, envp.data()) != 0)
+        if (posix_spawnp(&pid, argv.front(), nullptr, nullptr, argv.data(), envp.data()) != 0)
             return std::nullopt;
 
         xcb_window_t window = XCB_NONE;
