@@ -163,7 +163,7 @@ windows: windows-deps
 	  if [ -n "$$PLANETARCH_WINDOWS_QT" ]; then \
 	    echo "make windows: no Qt for Windows in PLANETARCH_WINDOWS_QT=$$qt" >&2; exit 1; \
 	  fi; \
-	  echo "Building Qt for Windows into $$qt: once, about an hour"; \
+	  echo "Building Qt for Windows into $$qt: once, about 35 minutes on two cores"; \
 	  $(SUDO) sh packaging/windows/build-qt.sh "$$qt" || exit 1; \
 	fi; \
 	PLANETARCH_WINDOWS_QT="$$qt" cmake --preset windows >/dev/null

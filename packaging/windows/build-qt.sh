@@ -3,7 +3,7 @@
 # with Debian's MinGW-w64 and the host's Qt tools, into PREFIX: what `make windows` builds against
 # when it is given no prefix. Only what the program and its tests use: Core, Gui, Widgets,
 # PrintSupport, Test, the Windows platform, the Windows style; no SQL, OpenGL, D-Bus, Network,
-# Concurrent or XML. About an hour on two cores. Usage: build-qt.sh PREFIX   (as root, or with sudo)
+# Concurrent or XML. About 35 minutes on two cores. Usage: build-qt.sh PREFIX   (as root, or with sudo)
 set -eu
 prefix=$1
 toolchain=$(cd "$(dirname "$0")/../../cmake" && pwd)/mingw-w64-x86_64.cmake
