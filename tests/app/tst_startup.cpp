@@ -20,7 +20,6 @@
 #include <QPointer>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QSettings>
 #include <QTest>
 #include <QWindow>
 

@@ -76,28 +76,20 @@ void TestHelpPage::helpIsThePageBesideTheProgram()
         QFile file(made == u"link nobody's"_s ? tree + u"/good.html"_s : path);
         QVERIFY(file.open(QIODevice::WriteOnly));
     }
-    const QByteArray name = QFile::encodeName(path);
-    const auto chmodAbove = [&](mode_t mode) {
-        QCOMPARE(::chmod(QFile::encodeName(above.path()).constData(), mode), 0);
-    };
-    if (made == u"page 0666"_s)
-        QCOMPARE(::chmod(name.constData(), 0666), 0);
-    if (made == u"share 0777"_s)
-        QCOMPARE(::chmod(QFile::encodeName(tree + u"/share"_s).constData(), 0777), 0);
-    if (made == u"above 0777"_s || made == u"linked from above 0777"_s)
-        chmodAbove(0777);
-    if (made == u"above 1777"_s)
-        chmodAbove(01777);
-    if (made == u"linked from above 0755"_s)
-        chmodAbove(0755);
-    if (made == u"above nobody's"_s)
-        QCOMPARE(::chown(QFile::encodeName(above.path()).constData(), 65534, 65534), 0);
-    if (made == u"page nobody's"_s)
-        QCOMPARE(::chown(name.constData(), 65534, 65534), 0);
-    if (made == u"link nobody's"_s) {
+    // "<what> <how>": the page, a link in its place, its folder or the folder above, given a
+    // mode or to nobody.
+    const QString what = made.section(u' ', 0, -2);
+    const QString how = made.section(u' ', -1);
+    if (what == u"link"_s)
         QVERIFY(QFile::link(tree + u"/good.html"_s, path));
+    const QString target = what == u"share"_s          ? tree + u"/share"_s
+                           : what.endsWith(u"above"_s) ? above.path()
+                                                       : path;
+    const QByteArray name = QFile::encodeName(target);
+    if (how == u"nobody's"_s)
         QCOMPARE(::lchown(name.constData(), 65534, 65534), 0);
-    }
+    else if (!how.isEmpty())
+        QCOMPARE(::chmod(name.constData(), how.toUInt(nullptr, 8)), 0);
     QCOMPARE(links::helpPage(tree + u'/' + program),
              taken ? QUrl::fromLocalFile(QFileInfo(path).canonicalFilePath()).toString()
                    : webaddresses::HelpPage);
